@@ -1,0 +1,29 @@
+#!/usr/bin/env bash
+# Installs the Debian packages a task needs, skipping those already present.
+# Usage: scripts/deps.sh GROUP...   (groups: build app test fuzz bench)
+set -euo pipefail
+
+declare -A groups=(
+  [build]="g++ cmake ninja-build pkg-config"
+  [app]="qt6-base-dev libgl-dev qt6-translations-l10n fonts-comic-neue"
+  [test]="libgtest-dev nlohmann-json3-dev locales xvfb xauth"
+  [fuzz]="clang libclang-rt-14-dev"
+  [bench]="libbenchmark-dev xvfb xauth x11-utils"
+)
+
+wanted=()
+for group in "$@"; do
+  [[ -n "${groups[$group]:-}" ]] || { echo "deps.sh: unknown group '$group'" >&2; exit 2; }
+  for package in ${groups[$group]}; do
+    if [[ "$(dpkg-query -W -f='${Status}' "$package" 2>/dev/null)" != "install ok installed" ]]; then
+      wanted+=("$package")
+    fi
+  done
+done
+[[ ${#wanted[@]} -eq 0 ]] && exit 0
+
+as_root=()
+[[ $(id -u) -eq 0 ]] || as_root=(sudo)
+echo "Instalando: ${wanted[*]}"
+"${as_root[@]}" env DEBIAN_FRONTEND=noninteractive apt-get update -qq
+"${as_root[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "${wanted[@]}"

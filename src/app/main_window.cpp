@@ -1,0 +1,158 @@
+#include "app/main_window.h"
+
+#include <algorithm>
+#include <limits>
+#include <map>
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+
+#include "app/control_table.h"
+
+namespace trelvani::app {
+namespace {
+
+QString FromUtf8(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+QRect PixelGeometry(const ControlRow& row) {
+    return {row.left / kTwipsPerPixel, row.top / kTwipsPerPixel, row.width / kTwipsPerPixel,
+            row.height / kTwipsPerPixel};
+}
+
+void ApplyFont(QWidget* widget, ControlFont font) {
+    if (font == ControlFont::Default) return;
+    QFont bold = widget->font();
+    // Comic Neue is the free face nearest to Comic Sans MS.
+    bold.setFamilies({QStringLiteral("Comic Sans MS"), QStringLiteral("Comic Neue")});
+    bold.setWeight(QFont::Bold);
+    bold.setItalic(false);
+    bold.setUnderline(false);
+    bold.setStrikeOut(false);
+    switch (font) {
+    case ControlFont::Bold8:
+        bold.setPointSizeF(8.25);
+        break;
+    case ControlFont::Bold9:
+        bold.setPointSizeF(9.75);
+        break;
+    case ControlFont::Bold12:
+        bold.setPointSizeF(12.0);
+        break;
+    case ControlFont::Default:
+        break;
+    }
+    widget->setFont(bold);
+}
+
+}  // namespace
+
+void ShowErrorBox(QWidget* parent, const RuntimeError& error) {
+    QMessageBox box(QMessageBox::Critical, QStringLiteral("Trelvani"),
+                    QStringLiteral("Se ha producido el error '%1' en tiempo de ejecución:\n\n%2")
+                        .arg(error.code())
+                        .arg(FromUtf8(error.description())),
+                    QMessageBox::Ok, parent);
+    box.exec();
+}
+
+MainWindow::MainWindow(ErrorReporter reportError, QWidget* parent)
+    : QWidget(parent), reportError_(std::move(reportError)) {
+    setObjectName(QStringLiteral("Trelvani_Fuzzy"));
+    setWindowTitle(QStringLiteral("Trelvani Numeros Fuzzy Trapezoidales"));
+    resize(kClientWidthTwips / kTwipsPerPixel, kClientHeightTwips / kTwipsPerPixel);
+
+    // Later siblings are drawn over earlier ones, so the front row is made last.
+    std::map<int, QWidget*> byTabIndex;
+    for (auto row = kControlTable.rbegin(); row != kControlTable.rend(); ++row) {
+        QWidget* control = createControl(*row);
+        if (control->focusPolicy() != Qt::NoFocus) byTabIndex.emplace(row->tabIndex, control);
+    }
+    QWidget* previous = nullptr;
+    for (const auto& [tabIndex, control] : byTabIndex) {
+        if (previous != nullptr) setTabOrder(previous, control);
+        previous = control;
+    }
+    box(Box::XI)->setFocus(Qt::OtherFocusReason);
+}
+
+QWidget* MainWindow::createControl(const ControlRow& row) {
+    QWidget* control = nullptr;
+    switch (row.kind) {
+    case ControlKind::Button: {
+        const Button* button = ButtonNamed(row.name);
+        control = createButton(row, button != nullptr ? button->handler : nullptr);
+        break;
+    }
+    case ControlKind::TextBox: {
+        auto* edit = new QLineEdit(FromUtf8(row.text), this);
+        edit->setMaxLength(std::numeric_limits<int>::max());
+        edit->setCursorPosition(0);
+        if (const auto which = BoxOf(row)) boxes_[static_cast<std::size_t>(*which)] = edit;
+        control = edit;
+        break;
+    }
+    case ControlKind::Label: {
+        auto* label = new QLabel(FromUtf8(row.text), this);
+        label->setWordWrap(true);
+        label->setAlignment(Qt::AlignTop | (row.centred ? Qt::AlignHCenter : Qt::AlignLeft));
+        label->setAutoFillBackground(true);
+        label->setFocusPolicy(Qt::NoFocus);
+        label->setTextFormat(Qt::PlainText);
+        if (row.name == "Mensajes") {
+            QPalette palette = label->palette();
+            palette.setColor(QPalette::Window, QColor(255, 255, 192));
+            label->setPalette(palette);
+            mensajes_ = label;
+        }
+        control = label;
+        break;
+    }
+    }
+    QString name = FromUtf8(row.name);
+    if (row.index >= 0) {
+        name += QStringLiteral("_%1").arg(row.index);
+        control->setProperty("index", row.index);
+    }
+    control->setObjectName(name);
+    control->setGeometry(PixelGeometry(row));
+    control->setAccessibleName(FromUtf8(row.accessibleName));
+    ApplyFont(control, row.font);
+    return control;
+}
+
+QPushButton* MainWindow::createButton(const ControlRow& row, ClickHandler handler) {
+    auto* button = new QPushButton(FromUtf8(row.text), this);
+    // Enter and Escape in a box must run nothing.
+    button->setAutoDefault(false);
+    button->setDefault(false);
+    if (handler != nullptr) {
+        connect(button, &QPushButton::clicked, this, [this, handler] { runClick(handler); });
+    }
+    return button;
+}
+
+void MainWindow::runClick(ClickHandler handler) {
+    if (const auto error = RunClick(handler, controls_)) reportError_(this, *error);
+}
+
+QLineEdit* MainWindow::box(Box which) const { return boxes_[static_cast<std::size_t>(which)]; }
+
+std::string MainWindow::WindowControls::Text(Box which) const {
+    return window_.box(which)->text().toStdString();
+}
+
+void MainWindow::WindowControls::SetText(Box which, std::string_view text) {
+    QLineEdit* edit = window_.box(which);
+    edit->setText(FromUtf8(text));
+    edit->setCursorPosition(0);
+}
+
+void MainWindow::WindowControls::SetMensajes(std::string_view caption) {
+    window_.mensajes_->setText(FromUtf8(caption));
+}
+
+}  // namespace trelvani::app

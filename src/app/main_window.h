@@ -1,0 +1,58 @@
+#pragma once
+
+#include <array>
+#include <functional>
+
+#include <QWidget>
+
+#include "fields/controls.h"
+#include "fields/runtime_error.h"
+#include "ops/buttons.h"
+
+class QLabel;
+class QLineEdit;
+class QPushButton;
+
+namespace trelvani::app {
+
+struct ControlRow;
+
+// Shows a runtime error to the user; the window carries on afterwards.
+using ErrorReporter = std::function<void(QWidget* parent, const RuntimeError& error)>;
+
+void ShowErrorBox(QWidget* parent, const RuntimeError& error);
+
+// The calculator's one window: 33 controls at fixed places, no layouts.
+class MainWindow : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit MainWindow(ErrorReporter reportError = ShowErrorBox, QWidget* parent = nullptr);
+
+    QLineEdit* box(Box which) const;
+    QLabel* mensajes() const { return mensajes_; }
+
+private:
+    // The handlers see the window only through this.
+    class WindowControls final : public Controls {
+    public:
+        explicit WindowControls(MainWindow& window) : window_(window) {}
+        std::string Text(Box which) const override;
+        void SetText(Box which, std::string_view text) override;
+        void SetMensajes(std::string_view caption) override;
+
+    private:
+        MainWindow& window_;
+    };
+
+    QWidget* createControl(const ControlRow& row);
+    QPushButton* createButton(const ControlRow& row, ClickHandler handler);
+    void runClick(ClickHandler handler);
+
+    ErrorReporter reportError_;
+    WindowControls controls_{*this};
+    std::array<QLineEdit*, kBoxCount> boxes_{};
+    QLabel* mensajes_ = nullptr;
+};
+
+}  // namespace trelvani::app

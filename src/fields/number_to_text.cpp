@@ -1,0 +1,144 @@
+#include "fields/number_to_text.h"
+
+#include <array>
+#include <charconv>
+#include <cmath>
+#include <string_view>
+
+namespace trelvani {
+namespace {
+
+constexpr int kDoubleDigits = 15;
+constexpr int kSingleDigits = 7;
+
+// Enough digits to hold the exact decimal expansion of any double.
+constexpr int kExactPrecision = 780;
+
+struct Decimal {
+    std::string digits;  // significant digits, no trailing zeros, not empty
+    int exponent = 0;    // decimal exponent of the first digit
+};
+
+// Splits to_chars scientific output ("d.ddde+XX") into digits and exponent.
+Decimal ParseScientific(std::string_view text) {
+    Decimal decimal;
+    const std::size_t e = text.find('e');
+    for (char c : text.substr(0, e)) {
+        if (c != '.') decimal.digits.push_back(c);
+    }
+    int exponent = 0;
+    std::string_view exponentText = text.substr(e + 1);
+    if (exponentText.front() == '+') exponentText.remove_prefix(1);
+    std::from_chars(exponentText.data(), exponentText.data() + exponentText.size(), exponent);
+    decimal.exponent = exponent;
+    return decimal;
+}
+
+std::string_view Scientific(double magnitude, int significant, std::array<char, 800>& buffer) {
+    const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), magnitude,
+                                      std::chars_format::scientific, significant - 1);
+    return {buffer.data(), static_cast<std::size_t>(result.ptr - buffer.data())};
+}
+
+// Rounds a positive finite value to `significant` digits, ties away from
+// zero. to_chars rounds the exact binary value correctly but breaks ties to
+// even, so one digit more is asked for first: unless that digit is a 5 the
+// rounding can be finished on the text. A 5 may be an exact tie, which only
+// the full expansion can tell.
+Decimal RoundSignificant(double magnitude, int significant) {
+    std::array<char, 800> buffer{};
+    Decimal decimal = ParseScientific(Scientific(magnitude, significant + 1, buffer));
+    const char guard = decimal.digits.back();
+    bool roundUp = guard > '5';
+    if (guard == '5') {
+        // The guard may have been rounded up from a 4.
+        const Decimal exact = ParseScientific(Scientific(magnitude, kExactPrecision, buffer));
+        roundUp = exact.digits[static_cast<std::size_t>(significant)] >= '5';
+    }
+    decimal.digits.pop_back();
+    if (roundUp) {
+        std::size_t i = decimal.digits.size();
+        while (i > 0 && decimal.digits[i - 1] == '9') decimal.digits[--i] = '0';
+        if (i == 0) {
+            decimal.digits.insert(decimal.digits.begin(), '1');
+            decimal.digits.pop_back();
+            ++decimal.exponent;
+        } else {
+            ++decimal.digits[i - 1];
+        }
+    }
+    while (decimal.digits.size() > 1 && decimal.digits.back() == '0') decimal.digits.pop_back();
+    return decimal;
+}
+
+bool UsesExponentForm(const Decimal& decimal, int significant) {
+    const int exponent = decimal.exponent;
+    if (exponent >= significant) return true;
+    if (exponent >= -4) return false;
+    const int kept = static_cast<int>(decimal.digits.size());
+    return -exponent + std::max(kept - 2, 0) >= significant;
+}
+
+void AppendExponentForm(std::string& text, const Decimal& decimal) {
+    text.push_back(decimal.digits.front());
+    if (decimal.digits.size() > 1) {
+        text.push_back('.');
+        text.append(decimal.digits, 1);
+    }
+    text.push_back('E');
+    text.push_back(decimal.exponent < 0 ? '-' : '+');
+    const int magnitude = std::abs(decimal.exponent);
+    if (magnitude < 10) text.push_back('0');
+    std::array<char, 8> buffer{};
+    const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), magnitude);
+    text.append(buffer.data(), result.ptr);
+}
+
+void AppendPlainForm(std::string& text, const Decimal& decimal) {
+    const std::string& digits = decimal.digits;
+    if (decimal.exponent < 0) {
+        text.push_back('.');
+        text.append(static_cast<std::size_t>(-decimal.exponent - 1), '0');
+        text.append(digits);
+        return;
+    }
+    const std::size_t integerDigits = static_cast<std::size_t>(decimal.exponent) + 1;
+    if (digits.size() <= integerDigits) {
+        text.append(digits);
+        text.append(integerDigits - digits.size(), '0');
+        return;
+    }
+    text.append(digits, 0, integerDigits);
+    text.push_back('.');
+    text.append(digits, integerDigits);
+}
+
+std::string Format(double value, int significant) {
+    std::string text(1, std::signbit(value) && value != 0.0 ? '-' : ' ');
+    if (value == 0.0) {
+        text.push_back('0');
+        return text;
+    }
+    if (!std::isfinite(value)) {
+        // Operations never write a non-finite value; this keeps the text
+        // well-defined for any caller all the same.
+        text.append(std::isnan(value) ? "NaN" : "Inf");
+        return text;
+    }
+    const Decimal decimal = RoundSignificant(std::fabs(value), significant);
+    if (UsesExponentForm(decimal, significant)) {
+        AppendExponentForm(text, decimal);
+    } else {
+        AppendPlainForm(text, decimal);
+    }
+    return text;
+}
+
+}  // namespace
+
+std::string NumberToText(double value) { return Format(value, kDoubleDigits); }
+
+// A single widens to double exactly, so its digits are those of its own value.
+std::string NumberToText(float value) { return Format(static_cast<double>(value), kSingleDigits); }
+
+}  // namespace trelvani

@@ -1,0 +1,137 @@
+#include "fields/text_to_number.h"
+
+#include <charconv>
+#include <cstdint>
+#include <string>
+
+#include "fields/runtime_error.h"
+
+namespace trelvani {
+namespace {
+
+bool IsSkipped(char c) { return c == ' ' || c == '\t' || c == '\n'; }
+bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+
+// Walks the text, skipping blanks, and collects the number it begins with
+// in the form std::from_chars takes.
+class NumberScanner {
+public:
+    explicit NumberScanner(std::string_view text) : text_(text) {}
+
+    void Scan() {
+        SkipBlanks();
+        if (At('+') || At('-')) {
+            negative_ = Peek() == '-';
+            Advance();
+        }
+        if (negative_) compact_.push_back('-');
+        ScanMantissa();
+        if (significantDigits_ + leadingZeros_ == 0) return;
+        if (At('E') || At('e') || At('D') || At('d')) ScanExponent();
+    }
+
+    bool HasNumber() const { return significantDigits_ + leadingZeros_ > 0; }
+    bool Negative() const { return negative_; }
+    const std::string& Compact() const { return compact_; }
+
+    // Decimal exponent of the first non-zero digit, saturated well past
+    // the double range; only its sign is needed to tell overflow from
+    // underflow.
+    std::int64_t LeadingExponent() const { return leadingPosition_ + exponent_; }
+
+private:
+    void ScanMantissa() {
+        bool seenPeriod = false;
+        for (SkipBlanks(); position_ < text_.size(); SkipBlanks()) {
+            const char c = Peek();
+            if (c == '.' && !seenPeriod) {
+                seenPeriod = true;
+                compact_.push_back('.');
+            } else if (IsDigit(c)) {
+                if (c == '0' && significantDigits_ == 0) {
+                    ++leadingZeros_;
+                    if (seenPeriod) --leadingPosition_;
+                } else {
+                    if (seenPeriod ? significantDigits_ == 0 : significantDigits_ > 0) {
+                        leadingPosition_ += seenPeriod ? -1 : 1;
+                    }
+                    ++significantDigits_;
+                }
+                compact_.push_back(c);
+            } else {
+                break;
+            }
+            Advance();
+        }
+        // A lone period, or a sign with nothing after it, is no number.
+        if (significantDigits_ + leadingZeros_ == 0) compact_.clear();
+    }
+
+    void ScanExponent() {
+        const std::size_t mantissaEnd = compact_.size();
+        Advance();
+        SkipBlanks();
+        bool negativeExponent = false;
+        if (At('+') || At('-')) {
+            negativeExponent = Peek() == '-';
+            Advance();
+            SkipBlanks();
+        }
+        std::string digits;
+        std::int64_t value = 0;
+        for (; position_ < text_.size() && IsDigit(Peek()); Advance(), SkipBlanks()) {
+            digits.push_back(Peek());
+            if (value < kExponentCap) value = value * 10 + (Peek() - '0');
+        }
+        if (digits.empty()) {
+            // A letter with no digits after it is ignored.
+            compact_.resize(mantissaEnd);
+            return;
+        }
+        compact_.push_back('e');
+        if (negativeExponent) compact_.push_back('-');
+        compact_ += digits;
+        exponent_ = negativeExponent ? -value : value;
+    }
+
+    void SkipBlanks() {
+        while (position_ < text_.size() && IsSkipped(text_[position_])) ++position_;
+    }
+    bool At(char c) const { return position_ < text_.size() && text_[position_] == c; }
+    char Peek() const { return text_[position_]; }
+    void Advance() { ++position_; }
+
+    static constexpr std::int64_t kExponentCap = 1'000'000'000;
+
+    std::string_view text_;
+    std::size_t position_ = 0;
+    std::string compact_;
+    bool negative_ = false;
+    std::size_t significantDigits_ = 0;
+    std::size_t leadingZeros_ = 0;
+    std::int64_t leadingPosition_ = 0;
+    std::int64_t exponent_ = 0;
+};
+
+}  // namespace
+
+double TextToNumber(std::string_view text) {
+    NumberScanner scanner(text);
+    scanner.Scan();
+    if (!scanner.HasNumber()) return 0.0;
+
+    const std::string& compact = scanner.Compact();
+    double value = 0.0;
+    const auto [end, error] =
+        std::from_chars(compact.data(), compact.data() + compact.size(), value);
+    if (error == std::errc::result_out_of_range) {
+        // from_chars leaves the value unset for both directions.
+        if (scanner.LeadingExponent() > 0) Raise(ErrorNumber::Overflow);
+        return scanner.Negative() ? -0.0 : 0.0;
+    }
+    // The scanner builds only texts that from_chars accepts whole.
+    (void)end;
+    return value;
+}
+
+}  // namespace trelvani
