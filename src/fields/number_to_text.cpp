@@ -14,9 +14,14 @@ constexpr int kSingleDigits = 7;
 // Enough digits to hold the exact decimal expansion of any double.
 constexpr int kExactPrecision = 780;
 
+// At most 16 digits: the 15 of a double and one guard digit.
 struct Decimal {
-    std::string digits;  // significant digits, no trailing zeros, not empty
-    int exponent = 0;    // decimal exponent of the first digit
+    std::array<char, 16> digitBuffer{};
+    std::size_t count = 0;
+    int exponent = 0;  // decimal exponent of the first digit
+
+    std::string_view digits() const { return {digitBuffer.data(), count}; }
+    char& back() { return digitBuffer[count - 1]; }
 };
 
 // Splits to_chars scientific output ("d.ddde+XX") into digits and exponent.
@@ -24,7 +29,7 @@ Decimal ParseScientific(std::string_view text) {
     Decimal decimal;
     const std::size_t e = text.find('e');
     for (char c : text.substr(0, e)) {
-        if (c != '.') decimal.digits.push_back(c);
+        if (c != '.') decimal.digitBuffer[decimal.count++] = c;
     }
     int exponent = 0;
     std::string_view exponentText = text.substr(e + 1);
@@ -34,7 +39,8 @@ Decimal ParseScientific(std::string_view text) {
     return decimal;
 }
 
-std::string_view Scientific(double magnitude, int significant, std::array<char, 800>& buffer) {
+template <std::size_t N>
+std::string_view Scientific(double magnitude, int significant, std::array<char, N>& buffer) {
     const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), magnitude,
                                       std::chars_format::scientific, significant - 1);
     return {buffer.data(), static_cast<std::size_t>(result.ptr - buffer.data())};
@@ -46,28 +52,30 @@ std::string_view Scientific(double magnitude, int significant, std::array<char, 
 // rounding can be finished on the text. A 5 may be an exact tie, which only
 // the full expansion can tell.
 Decimal RoundSignificant(double magnitude, int significant) {
-    std::array<char, 800> buffer{};
+    std::array<char, 32> buffer{};
     Decimal decimal = ParseScientific(Scientific(magnitude, significant + 1, buffer));
-    const char guard = decimal.digits.back();
+    const char guard = decimal.back();
     bool roundUp = guard > '5';
     if (guard == '5') {
-        // The guard may have been rounded up from a 4.
-        const Decimal exact = ParseScientific(Scientific(magnitude, kExactPrecision, buffer));
-        roundUp = exact.digits[static_cast<std::size_t>(significant)] >= '5';
+        // The guard may have been rounded up from a 4. The exact expansion
+        // is "d.ddd...": digit i stands at position i + 1.
+        std::array<char, kExactPrecision + 16> exact{};
+        const std::string_view expansion = Scientific(magnitude, kExactPrecision, exact);
+        roundUp = expansion[static_cast<std::size_t>(significant) + 1] >= '5';
     }
-    decimal.digits.pop_back();
+    --decimal.count;
     if (roundUp) {
-        std::size_t i = decimal.digits.size();
-        while (i > 0 && decimal.digits[i - 1] == '9') decimal.digits[--i] = '0';
+        std::size_t i = decimal.count;
+        while (i > 0 && decimal.digitBuffer[i - 1] == '9') decimal.digitBuffer[--i] = '0';
         if (i == 0) {
-            decimal.digits.insert(decimal.digits.begin(), '1');
-            decimal.digits.pop_back();
+            // All nines: 99.9 becomes 100, one decimal place up.
+            decimal.digitBuffer[0] = '1';
             ++decimal.exponent;
         } else {
-            ++decimal.digits[i - 1];
+            ++decimal.digitBuffer[i - 1];
         }
     }
-    while (decimal.digits.size() > 1 && decimal.digits.back() == '0') decimal.digits.pop_back();
+    while (decimal.count > 1 && decimal.back() == '0') --decimal.count;
     return decimal;
 }
 
@@ -75,15 +83,16 @@ bool UsesExponentForm(const Decimal& decimal, int significant) {
     const int exponent = decimal.exponent;
     if (exponent >= significant) return true;
     if (exponent >= -4) return false;
-    const int kept = static_cast<int>(decimal.digits.size());
+    const int kept = static_cast<int>(decimal.count);
     return -exponent + std::max(kept - 2, 0) >= significant;
 }
 
 void AppendExponentForm(std::string& text, const Decimal& decimal) {
-    text.push_back(decimal.digits.front());
-    if (decimal.digits.size() > 1) {
+    const std::string_view digits = decimal.digits();
+    text.push_back(digits.front());
+    if (digits.size() > 1) {
         text.push_back('.');
-        text.append(decimal.digits, 1);
+        text.append(digits.substr(1));
     }
     text.push_back('E');
     text.push_back(decimal.exponent < 0 ? '-' : '+');
@@ -95,7 +104,7 @@ void AppendExponentForm(std::string& text, const Decimal& decimal) {
 }
 
 void AppendPlainForm(std::string& text, const Decimal& decimal) {
-    const std::string& digits = decimal.digits;
+    const std::string_view digits = decimal.digits();
     if (decimal.exponent < 0) {
         text.push_back('.');
         text.append(static_cast<std::size_t>(-decimal.exponent - 1), '0');
@@ -108,13 +117,15 @@ void AppendPlainForm(std::string& text, const Decimal& decimal) {
         text.append(integerDigits - digits.size(), '0');
         return;
     }
-    text.append(digits, 0, integerDigits);
+    text.append(digits.substr(0, integerDigits));
     text.push_back('.');
-    text.append(digits, integerDigits);
+    text.append(digits.substr(integerDigits));
 }
 
 std::string Format(double value, int significant) {
-    std::string text(1, std::signbit(value) && value != 0.0 ? '-' : ' ');
+    std::string text;
+    text.reserve(24);
+    text.push_back(std::signbit(value) && value != 0.0 ? '-' : ' ');
     if (value == 0.0) {
         text.push_back('0');
         return text;

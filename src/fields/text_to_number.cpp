@@ -16,7 +16,7 @@ bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 // in the form std::from_chars takes.
 class NumberScanner {
 public:
-    explicit NumberScanner(std::string_view text) : text_(text) {}
+    explicit NumberScanner(std::string_view text) : text_(text) { compact_.reserve(32); }
 
     void Scan() {
         SkipBlanks();

@@ -1,0 +1,23 @@
+#!/usr/bin/env bash
+# Builds and runs every test: the core, the window (offscreen), the batch
+# program, each once more under a comma-decimal locale; then the core under
+# AddressSanitizer and UndefinedBehaviorSanitizer, the random walk and a
+# short run of each fuzz target.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+export QT_QPA_PLATFORM=offscreen
+bash scripts/deps.sh build app test fuzz
+bash scripts/locale.sh es_ES.UTF-8
+
+echo "== Compilación y pruebas (dev)"
+cmake --preset dev >/dev/null
+cmake --build --preset dev
+ctest --preset dev
+
+echo "== Pruebas con AddressSanitizer y UndefinedBehaviorSanitizer"
+cmake --preset asan >/dev/null
+cmake --build --preset asan
+ctest --preset asan
+
+echo "== Fuzzing (corto)"
+bash scripts/fuzz.sh "${TRELVANI_FUZZ_SECONDS:-20}"

@@ -1,0 +1,109 @@
+#include <sys/wait.h>
+
+#include <cstdio>
+#include <fstream>
+#include <string>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+struct BatchRun {
+    std::vector<std::string> lines;
+    int status = -1;
+};
+
+// Feeds `input` to the real executable and collects its replies.
+BatchRun RunBatch(const std::string& input) {
+    const std::string path = testing::TempDir() + "batch_input.jsonl";
+    std::ofstream(path, std::ios::binary) << input;
+    const std::string command = std::string(TRELVANI_BATCH_EXE) + " < " + path;
+    FILE* pipe = popen(command.c_str(), "r");
+    BatchRun run;
+    if (pipe == nullptr) return run;
+    std::string current;
+    for (int c = std::fgetc(pipe); c != EOF; c = std::fgetc(pipe)) {
+        if (c == '\n') {
+            run.lines.push_back(current);
+            current.clear();
+        } else {
+            current.push_back(static_cast<char>(c));
+        }
+    }
+    const int status = pclose(pipe);
+    run.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    return run;
+}
+
+std::string Texts(const std::string& x, const std::string& y, const std::string& z,
+                  const std::string& def, const std::string& mensajes) {
+    return R"({"texts":{)" + x + "," + y + "," + z + R"(,"Def":)" + def + R"(,"Mensajes":)" + mensajes + "}";
+}
+
+const std::string kX1234 = R"("XI":"1","XII":"2","XIII":"3","XIV":"4")";
+const std::string kY5678 = R"("YI":"5","YII":"6","YIII":"7","YIV":"8")";
+const std::string kZBlank = R"("ZI":" ","ZII":" ","ZIII":" ","ZIV":" ")";
+
+TEST(Batch, ChainedSession) {
+    const BatchRun run = RunBatch(
+        R"({"set": {"XI": "1", "XII": "2", "XIII": "3", "XIV": "4"}})" "\n"
+        "\n"
+        R"({"set": {"YI": "5", "YII": "6", "YIII": "7", "YIV": "8"}, "click": "Suma"})" "\n"
+        R"({"click": "XZ"})" "\n"
+        R"({"click": "Multiplicacion"})" "\n"
+        R"({"click": "DEFUZY"})" "\n");
+    const std::string sumZ = R"("ZI":" 6","ZII":" 8","ZIII":" 10","ZIV":" 12")";
+    const std::string sumX = R"("XI":" 6","XII":" 8","XIII":" 10","XIV":" 12")";
+    const std::string productZ = R"("ZI":" 30","ZII":" 48","ZIII":" 70","ZIV":" 96")";
+    const std::vector<std::string> expected = {
+        Texts(kX1234, R"("YI":" ","YII":" ","YIII":" ","YIV":" ")", kZBlank, R"("  ")", R"(" ")") + R"(,"error":null})",
+        Texts(kX1234, kY5678, sumZ, R"("  ")", R"(" ")") + R"(,"error":null})",
+        Texts(sumX, kY5678, sumZ, R"("  ")", R"(" ")") + R"(,"error":null})",
+        Texts(sumX, kY5678, productZ, R"("  ")", R"(" ")") + R"(,"error":null})",
+        Texts(sumX, kY5678, productZ, R"(" 61.33333")", R"(" ")") + R"(,"error":null})",
+    };
+    EXPECT_EQ(run.lines, expected);
+    EXPECT_EQ(run.status, 0);
+}
+
+TEST(Batch, RuntimeErrorKeepsTheTextsFromBeforeTheClick) {
+    const BatchRun run = RunBatch(R"({"set": {"YIV": "0"}, "click": "Division"})" "\n");
+    const std::string y = R"("YI":" ","YII":" ","YIII":" ","YIV":"0")";
+    const std::string x = R"("XI":" ","XII":" ","XIII":" ","XIV":" ")";
+    ASSERT_EQ(run.lines.size(), 1u);
+    EXPECT_EQ(run.lines[0], Texts(x, y, kZBlank, R"("  ")", R"(" ")") +
+                                R"(,"error":{"number":6,"description":"Desbordamiento"}})");
+    EXPECT_EQ(run.status, 0);
+}
+
+TEST(Batch, InvalidLinesChangeNothingAndProcessingGoesOn) {
+    const BatchRun run = RunBatch(
+        "{\"set\": {\"XI\": \"9\"}, \"click\": \"Nada\"}\n"
+        "no es json\n"
+        "[1, 2]\n"
+        "{\"otra\": 1}\n"
+        "{\"set\": {\"Mensajes\": \"x\"}}\n"
+        "{\"set\": {\"XI\": 9}}\n"
+        "{\"set\": [\"XI\"]}\n"
+        "{\"click\": 3}\n"
+        "{\"set\": {\"XI\": \"\xff\"}}\n"
+        "{}\n");
+    ASSERT_EQ(run.lines.size(), 10u);
+    for (std::size_t i = 0; i + 1 < run.lines.size(); ++i) {
+        EXPECT_EQ(run.lines[i].rfind(R"({"invalid":")", 0), 0u) << run.lines[i];
+    }
+    EXPECT_EQ(run.lines[0], R"({"invalid":"botón desconocido: Nada"})");
+    EXPECT_NE(run.lines.back().find(R"("XI":" ")"), std::string::npos) << run.lines.back();
+    EXPECT_EQ(run.status, 1);
+}
+
+TEST(Batch, UnicodeTextsAreKeptExactly) {
+    const BatchRun run = RunBatch(
+        "{\"set\": {\"XI\": \"ñ €\\u00e9 \\ud834\\udd1e\\t\", \"Def\": \"\xe2\x88\x9a 2\"}}\n");
+    ASSERT_EQ(run.lines.size(), 1u);
+    EXPECT_NE(run.lines[0].find("\"XI\":\"ñ €é \xf0\x9d\x84\x9e\\t\""), std::string::npos) << run.lines[0];
+    EXPECT_NE(run.lines[0].find("\"Def\":\"\xe2\x88\x9a 2\""), std::string::npos) << run.lines[0];
+}
+
+}  // namespace
