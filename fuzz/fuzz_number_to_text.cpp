@@ -108,13 +108,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (size >= sizeof(double)) {
         double value;
         std::memcpy(&value, data, sizeof value);
-        const std::string text = trelvani::NumberToText(value);
+        const std::string text = trelvani::NumberToText(value).str();
         if (std::isfinite(value)) CheckText(value, text, 15);
     }
     if (size >= sizeof(float)) {
         float value;
         std::memcpy(&value, data + (size >= 12 ? 8 : 0), sizeof value);
-        const std::string text = trelvani::NumberToText(value);
+        const std::string text = trelvani::NumberToText(value).str();
         if (std::isfinite(value)) CheckText(static_cast<double>(value), text, 7);
     }
     return 0;

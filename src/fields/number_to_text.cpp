@@ -13,6 +13,7 @@ constexpr int kSingleDigits = 7;
 
 // Enough digits to hold the exact decimal expansion of any double.
 constexpr int kExactPrecision = 780;
+constexpr int kExtraDigits = 21;
 
 // At most 16 digits: the 15 of a double and one guard digit.
 struct Decimal {
@@ -24,23 +25,21 @@ struct Decimal {
     char& back() { return digitBuffer[count - 1]; }
 };
 
-// Splits to_chars scientific output ("d.ddde+XX") into digits and exponent.
-Decimal ParseScientific(std::string_view text) {
+// Splits to_chars scientific output with `count` digits ("d.ddde+XX", or
+// "de+XX" for one digit) into digits and exponent.
+Decimal ParseScientific(std::string_view text, std::size_t count) {
     Decimal decimal;
-    const std::size_t e = text.find('e');
-    for (char c : text.substr(0, e)) {
-        if (c != '.') decimal.digitBuffer[decimal.count++] = c;
-    }
-    int exponent = 0;
-    std::string_view exponentText = text.substr(e + 1);
-    if (exponentText.front() == '+') exponentText.remove_prefix(1);
-    std::from_chars(exponentText.data(), exponentText.data() + exponentText.size(), exponent);
-    decimal.exponent = exponent;
+    decimal.count = count;
+    decimal.digitBuffer[0] = text[0];
+    if (count > 1) text.copy(decimal.digitBuffer.data() + 1, count - 1, 2);
+    std::size_t exponentAt = count > 1 ? count + 2 : 2;  // past the 'e'
+    if (text[exponentAt] == '+') ++exponentAt;
+    std::from_chars(text.data() + exponentAt, text.data() + text.size(), decimal.exponent);
     return decimal;
 }
 
-template <std::size_t N>
-std::string_view Scientific(double magnitude, int significant, std::array<char, N>& buffer) {
+template <typename Floating, std::size_t N>
+std::string_view Scientific(Floating magnitude, int significant, std::array<char, N>& buffer) {
     const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), magnitude,
                                       std::chars_format::scientific, significant - 1);
     return {buffer.data(), static_cast<std::size_t>(result.ptr - buffer.data())};
@@ -51,17 +50,25 @@ std::string_view Scientific(double magnitude, int significant, std::array<char, 
 // even, so one digit more is asked for first: unless that digit is a 5 the
 // rounding can be finished on the text. A 5 may be an exact tie, which only
 // the full expansion can tell.
-Decimal RoundSignificant(double magnitude, int significant) {
+template <typename Floating>
+Decimal RoundSignificant(Floating magnitude, int significant) {
     std::array<char, 32> buffer{};
-    Decimal decimal = ParseScientific(Scientific(magnitude, significant + 1, buffer));
+    const auto count = static_cast<std::size_t>(significant) + 1;
+    Decimal decimal = ParseScientific(Scientific(magnitude, significant + 1, buffer), count);
     const char guard = decimal.back();
     bool roundUp = guard > '5';
     if (guard == '5') {
-        // The guard may have been rounded up from a 4. The exact expansion
-        // is "d.ddd...": digit i stands at position i + 1.
-        std::array<char, kExactPrecision + 16> exact{};
-        const std::string_view expansion = Scientific(magnitude, kExactPrecision, exact);
-        roundUp = expansion[static_cast<std::size_t>(significant) + 1] >= '5';
+        // The guard may have been rounded up from a 4. Twenty more digits
+        // settle it unless they all round to zero; only an exact tie (or
+        // a near one) needs the full expansion. Digit i stands at i + 1.
+        std::array<char, 64> longer{};
+        std::string_view expansion = Scientific(magnitude, significant + kExtraDigits, longer);
+        std::array<char, kExactPrecision + 16> exact;
+        const std::size_t guardAt = static_cast<std::size_t>(significant) + 1;
+        if (expansion.find_first_not_of('0', guardAt + 1) == expansion.find('e')) {
+            expansion = Scientific(magnitude, kExactPrecision, exact);
+        }
+        roundUp = expansion[guardAt] >= '5';
     }
     --decimal.count;
     if (roundUp) {
@@ -87,7 +94,7 @@ bool UsesExponentForm(const Decimal& decimal, int significant) {
     return -exponent + std::max(kept - 2, 0) >= significant;
 }
 
-void AppendExponentForm(std::string& text, const Decimal& decimal) {
+void AppendExponentForm(NumberText& text, const Decimal& decimal) {
     const std::string_view digits = decimal.digits();
     text.push_back(digits.front());
     if (digits.size() > 1) {
@@ -100,10 +107,10 @@ void AppendExponentForm(std::string& text, const Decimal& decimal) {
     if (magnitude < 10) text.push_back('0');
     std::array<char, 8> buffer{};
     const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), magnitude);
-    text.append(buffer.data(), result.ptr);
+    text.append(std::string_view(buffer.data(), static_cast<std::size_t>(result.ptr - buffer.data())));
 }
 
-void AppendPlainForm(std::string& text, const Decimal& decimal) {
+void AppendPlainForm(NumberText& text, const Decimal& decimal) {
     const std::string_view digits = decimal.digits();
     if (decimal.exponent < 0) {
         text.push_back('.');
@@ -122,11 +129,11 @@ void AppendPlainForm(std::string& text, const Decimal& decimal) {
     text.append(digits.substr(integerDigits));
 }
 
-std::string Format(double value, int significant) {
-    std::string text;
-    text.reserve(24);
-    text.push_back(std::signbit(value) && value != 0.0 ? '-' : ' ');
-    if (value == 0.0) {
+template <typename Floating>
+NumberText Format(Floating value, int significant) {
+    NumberText text;
+    text.push_back(std::signbit(value) && value != 0 ? '-' : ' ');
+    if (value == 0) {
         text.push_back('0');
         return text;
     }
@@ -147,9 +154,8 @@ std::string Format(double value, int significant) {
 
 }  // namespace
 
-std::string NumberToText(double value) { return Format(value, kDoubleDigits); }
+NumberText NumberToText(double value) { return Format(value, kDoubleDigits); }
 
-// A single widens to double exactly, so its digits are those of its own value.
-std::string NumberToText(float value) { return Format(static_cast<double>(value), kSingleDigits); }
+NumberText NumberToText(float value) { return Format(value, kSingleDigits); }
 
 }  // namespace trelvani

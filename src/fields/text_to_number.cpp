@@ -1,7 +1,9 @@
 #include "fields/text_to_number.h"
 
+#include <array>
 #include <charconv>
 #include <cstdint>
+#include <optional>
 #include <string>
 
 #include "fields/runtime_error.h"
@@ -16,7 +18,7 @@ bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 // in the form std::from_chars takes.
 class NumberScanner {
 public:
-    explicit NumberScanner(std::string_view text) : text_(text) { compact_.reserve(32); }
+    explicit NumberScanner(std::string_view text) : text_(text) {}
 
     void Scan() {
         SkipBlanks();
@@ -113,9 +115,36 @@ private:
     std::int64_t exponent_ = 0;
 };
 
+constexpr std::array<bool, 256> kNeedsScanner = [] {
+    std::array<bool, 256> table{};
+    for (char c : {' ', '\t', '\n', 'D', 'd'}) table[static_cast<unsigned char>(c)] = true;
+    return table;
+}();
+
+// Most texts are plain numbers, often after a sign blank (" 6", "-2.5",
+// "1e-3"): from_chars reads those whole by the same rules, so the scanner is
+// only needed for blanks inside, a '+' sign, a D exponent, or a value out
+// of range.
+std::optional<double> ReadPlain(std::string_view text) {
+    const std::size_t start = text.find_first_not_of(' ');
+    if (start == std::string_view::npos) return std::nullopt;
+    text.remove_prefix(start);
+    const std::size_t first = text.front() == '-' ? 1 : 0;
+    if (first >= text.size() || !(IsDigit(text[first]) || text[first] == '.')) return std::nullopt;
+    for (char c : text) {
+        if (kNeedsScanner[static_cast<unsigned char>(c)]) return std::nullopt;
+    }
+    double value = 0.0;
+    if (std::from_chars(text.data(), text.data() + text.size(), value).ec != std::errc{}) {
+        return std::nullopt;
+    }
+    return value;
+}
+
 }  // namespace
 
 double TextToNumber(std::string_view text) {
+    if (const auto plain = ReadPlain(text)) return *plain;
     NumberScanner scanner(text);
     scanner.Scan();
     if (!scanner.HasNumber()) return 0.0;
