@@ -8,7 +8,7 @@ declare -A groups=(
   [app]="qt6-base-dev libgl-dev qt6-translations-l10n fonts-comic-neue"
   [test]="libgtest-dev nlohmann-json3-dev locales xvfb xauth"
   [fuzz]="clang libclang-rt-14-dev"
-  [bench]="libbenchmark-dev xvfb xauth x11-utils"
+  [bench]="libbenchmark-dev libx11-dev xvfb x11-utils"
 )
 
 wanted=()
