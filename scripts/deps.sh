@@ -4,9 +4,9 @@
 set -euo pipefail
 
 declare -A groups=(
-  [build]="g++ cmake ninja-build pkg-config"
+  [build]="g++ cmake ninja-build pkg-config nlohmann-json3-dev"
   [app]="qt6-base-dev libgl-dev qt6-translations-l10n fonts-comic-neue"
-  [test]="libgtest-dev nlohmann-json3-dev locales xvfb xauth"
+  [test]="libgtest-dev locales"
   [fuzz]="clang libclang-rt-14-dev"
   [bench]="libbenchmark-dev libx11-dev xvfb x11-utils"
 )

@@ -1,12 +1,12 @@
 #!/usr/bin/env bash
 # Builds and runs every test: the core, the window (offscreen), the batch
 # program, each once more under a comma-decimal locale; then the core under
-# AddressSanitizer and UndefinedBehaviorSanitizer, the random walk and a
-# short run of each fuzz target.
+# AddressSanitizer and UndefinedBehaviorSanitizer (the random walk included),
+# a smoke run of the benchmarks and a short run of each fuzz target.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 export QT_QPA_PLATFORM=offscreen
-bash scripts/deps.sh build app test fuzz
+bash scripts/deps.sh build app test fuzz bench
 bash scripts/locale.sh es_ES.UTF-8
 
 echo "== Compilación y pruebas (dev)"
@@ -18,6 +18,11 @@ echo "== Pruebas con AddressSanitizer y UndefinedBehaviorSanitizer"
 cmake --preset asan >/dev/null
 cmake --build --preset asan
 ctest --preset asan
+
+echo "== Benchmarks (compilación y una pasada breve)"
+cmake --preset bench >/dev/null
+cmake --build --preset bench
+./build/bench/bench/trelvani_bench --benchmark_min_time=0.01 >/dev/null
 
 echo "== Fuzzing (corto)"
 bash scripts/fuzz.sh "${TRELVANI_FUZZ_SECONDS:-20}"
