@@ -210,25 +210,6 @@ TEST(Handlers, CopiesNormaliseZThroughNumbers) {
     EXPECT_EQ(Read(controls, kX, storage), (Four{" 1.23456789", " 12", "-3", " 12"}));
 }
 
-// Texts the calculator wrote read back as the very values they came from,
-// so copying a result into an operand gives it Z's texts unchanged.
-TEST(Handlers, ResultsChainThroughCopies) {
-    for (std::string_view button : {"Suma", "Resta", "Multiplicacion", "Division", "Raiz"}) {
-        MemoryControls controls;
-        Fill(controls, kX, {"0.1", "0.7", "1.1", "3.3"});
-        Fill(controls, kY, {"0.3", "0.9", "1.3", "1.7"});
-        ASSERT_FALSE(RunClick(Handler(button), controls).has_value()) << button;
-        for (std::string_view copy : {"XZ", "YZ"}) {
-            ASSERT_FALSE(RunClick(Handler(copy), controls).has_value()) << copy;
-        }
-        std::array<std::string, 4> z;
-        std::array<std::string, 4> x;
-        std::array<std::string, 4> y;
-        EXPECT_EQ(Read(controls, kX, x), Read(controls, kZ, z)) << button;
-        EXPECT_EQ(Read(controls, kY, y), Read(controls, kZ, z)) << button;
-    }
-}
-
 struct ErrorCase {
     std::string_view button;
     Four x;
@@ -281,27 +262,6 @@ TEST(Handlers, RuntimeErrorsChangeNoText) {
         EXPECT_EQ(error->code(), c.error) << c.button << ' ' << c.x[0] << ' ' << c.y[0];
         EXPECT_EQ(controls, before) << c.button;
     }
-}
-
-TEST(Handlers, MessageLivesUntilADivisionSucceeds) {
-    MemoryControls controls;
-    Fill(controls, kX, {"1", "2", "3", "4"});
-    Fill(controls, kY, {"1", "2", "3", "4"});
-    ASSERT_FALSE(RunClick(Handler("Maximo"), controls).has_value());
-    for (std::string_view button : {"Suma", "Resta", "Multiplicacion", "Cuadrado", "Raiz", "XZ", "YZ"}) {
-        ASSERT_FALSE(RunClick(Handler(button), controls).has_value()) << button;
-        EXPECT_EQ(controls.Mensajes(), "Ambos numeros son iguales") << button;
-    }
-    ASSERT_FALSE(RunClick(Handler("Division"), controls).has_value());
-    EXPECT_EQ(controls.Mensajes(), "");
-}
-
-TEST(Handlers, StartUpState) {
-    const MemoryControls controls;
-    for (Box box : kAllBoxes) {
-        EXPECT_EQ(controls.Text(box), box == Box::Def ? "  " : " ") << BoxName(box);
-    }
-    EXPECT_EQ(controls.Mensajes(), " ");
 }
 
 }  // namespace
