@@ -26,4 +26,4 @@ as_root=()
 [[ $(id -u) -eq 0 ]] || as_root=(sudo)
 echo "Instalando: ${wanted[*]}"
 "${as_root[@]}" env DEBIAN_FRONTEND=noninteractive apt-get update -qq
-"${as_root[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "${wanted[@]}"
+"${as_root[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq "${wanted[@]}"
