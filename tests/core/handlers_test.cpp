@@ -151,7 +151,7 @@ TEST(Handlers, SquareAndSquareRoot) {
     for (const auto& c : cases) {
         MemoryControls controls;
         Fill(controls, kX, c.input);
-        Fill(controls, kY, {"-1", "-1", "-1", "-1"});  // never read
+        Fill(controls, kY, {"1e999", "1e999", "1e999", "1e999"});  // never read
         ASSERT_FALSE(RunClick(Handler(c.button), controls).has_value()) << c.button << ' ' << c.input[3];
         std::array<std::string, 4> storage;
         EXPECT_EQ(Read(controls, kZ, storage), c.z) << c.button << ' ' << c.input[3];
