@@ -23,8 +23,7 @@ double Multiply(double left, double right) { return Finite(left * right); }
 
 double Divide(double left, double right) {
     if (right == 0.0) {
-        Raise(left == 0.0 || std::isnan(left) ? ErrorNumber::Overflow
-                                              : ErrorNumber::DivisionByZero);
+        Raise(left == 0.0 ? ErrorNumber::Overflow : ErrorNumber::DivisionByZero);
     }
     return Finite(left / right);
 }
