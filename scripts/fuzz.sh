@@ -8,7 +8,7 @@ seconds=${1:-20}
 bash scripts/deps.sh build fuzz
 cmake --preset fuzz >/dev/null
 cmake --build --preset fuzz
-for target in fuzz_text_to_number fuzz_number_to_text fuzz_clicks; do
+for target in fuzz_text_to_number fuzz_number_to_text fuzz_clicks fuzz_batch_lines; do
   work=build/fuzz/corpus/$target
   mkdir -p "$work"
   cp -n fuzz/corpus/$target/* "$work"/ 2>/dev/null || true

@@ -1,9 +1,12 @@
+#include <cerrno>
 #include <clocale>
 #include <cstdio>
-#include <iostream>
+#include <cstring>
+#include <new>
 #include <string>
 #include <string_view>
 
+#include "batch/line_reader.h"
 #include "batch/session.h"
 
 namespace {
@@ -24,9 +27,17 @@ La respuesta da los textos exactos de las trece casillas y de Mensajes:
   {"texts": {"XI": " 1", ..., "Mensajes": " "}, "error": null}
 Un error de cálculo deja los textos como estaban antes del botón:
   "error": {"number": 11, "description": "División por cero"}
-Una línea que no se entiende no cambia nada y recibe {"invalid": "motivo"}.
-Las líneas en blanco se ignoran. El programa termina con 0 si todas las
-líneas eran válidas y con 1 si alguna no lo era.
+Una línea que no se entiende no cambia nada y recibe {"invalid": "motivo"}:
+JSON mal formado, una clave o casilla desconocida o repetida, un valor que
+no es del tipo esperado, un byte nulo, o más de 4 MiB (4194304 bytes).
+Las líneas en blanco se ignoran.
+
+Estado de salida:
+  0  todas las líneas eran válidas
+  1  alguna línea no era válida
+  2  no se pudo leer la entrada o escribir una respuesta (disco lleno,
+     tubería cerrada...); el programa se detiene en ese momento y las
+     respuestas ya escritas siguen valiendo
 
 Ejemplo:
   $ printf '%s\n' '{"set": {"XI": "1", "XII": "2", "XIII": "3", "XIV": "4"}}' \
@@ -35,31 +46,84 @@ Ejemplo:
   La segunda respuesta muestra Z = ( 6,  8,  10,  12) y la tercera Def = " 9".
 )";
 
+constexpr int kAllValid = 0;
+constexpr int kSomeInvalid = 1;
+constexpr int kCannotGoOn = 2;
+
+// A reply that cannot be written stops the program: going on would answer
+// lines that nobody sees.
+class WriteFailure {};
+
+class StandardOutput final : public trelvani::batch::ReplyOutput {
+public:
+    void Write(std::string_view piece) override {
+        if (std::fwrite(piece.data(), 1, piece.size(), stdout) != piece.size()) throw WriteFailure{};
+    }
+    void EndLine() {
+        if (std::fputc('\n', stdout) == EOF || std::fflush(stdout) != 0) throw WriteFailure{};
+    }
+};
+
+int Stop(const char* what) {
+    std::fprintf(stderr, "trelvani-batch: %s: %s\n", what, std::strerror(errno));
+    return kCannotGoOn;
+}
+
+int Run() {
+    using trelvani::batch::LineReader;
+    using trelvani::batch::Session;
+    StandardOutput out;
+    Session session;
+    LineReader reader(stdin, trelvani::batch::kMaxLineBytes);
+    bool allValid = true;
+    std::string line;
+    for (;;) {
+        LineReader::Status status;
+        try {
+            status = reader.Next(line);
+        } catch (const trelvani::batch::ReadFailure&) {
+            return Stop("no se pudo leer la entrada");
+        }
+        if (status == LineReader::Status::End) break;
+        try {
+            if (status == LineReader::Status::TooLong) {
+                Session::Reject("línea demasiado larga: más de 4194304 bytes", out);
+                allValid = false;
+            } else if (status == LineReader::Status::OutOfMemory) {
+                Session::Reject("memoria insuficiente para esta línea", out);
+                allValid = false;
+            } else if (trelvani::batch::IsBlank(line)) {
+                continue;
+            } else {
+                try {
+                    allValid = session.Handle(line, out) && allValid;
+                } catch (const std::bad_alloc&) {
+                    Session::Reject("memoria insuficiente para esta línea", out);
+                    allValid = false;
+                }
+            }
+            out.EndLine();
+        } catch (const WriteFailure&) {
+            return Stop("no se pudo escribir la respuesta");
+        }
+    }
+    return allValid ? kAllValid : kSomeInvalid;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
     for (int i = 1; i < argc; ++i) {
         if (std::string_view(argv[i]) == "--help" || std::string_view(argv[i]) == "-h") {
-            std::fwrite(kHelp.data(), 1, kHelp.size(), stdout);
-            return 0;
+            if (std::fwrite(kHelp.data(), 1, kHelp.size(), stdout) != kHelp.size() || std::fflush(stdout) != 0) {
+                return Stop("no se pudo escribir la ayuda");
+            }
+            return kAllValid;
         }
         std::fprintf(stderr, "trelvani-batch: opción desconocida: %s (véase --help)\n", argv[i]);
-        return 2;
+        return kCannotGoOn;
     }
-
     // Take the user's locale as the window does; no text depends on it.
     std::setlocale(LC_ALL, "");
-    std::ios::sync_with_stdio(false);
-    trelvani::batch::Session session;
-    bool allValid = true;
-    std::string line;
-    while (std::getline(std::cin, line)) {
-        if (trelvani::batch::IsBlank(line)) continue;
-        const auto reply = session.Handle(line);
-        allValid = allValid && reply.valid;
-        std::fwrite(reply.line.data(), 1, reply.line.size(), stdout);
-        std::fputc('\n', stdout);
-        std::fflush(stdout);
-    }
-    return allValid ? 0 : 1;
+    return Run();
 }

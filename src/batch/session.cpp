@@ -1,5 +1,8 @@
 #include "batch/session.h"
 
+#include <array>
+#include <charconv>
+#include <new>
 #include <optional>
 #include <utility>
 #include <vector>
@@ -11,113 +14,230 @@
 namespace trelvani::batch {
 namespace {
 
-using nlohmann::json;
-
 struct Request {
     std::vector<std::pair<Box, std::string>> texts;
     const Button* button = nullptr;
 };
 
-// Checks the whole line before anything is applied, so an invalid line
-// changes nothing. Gives back the reason in Spanish when it is invalid.
-std::optional<std::string> Parse(std::string_view line, Request& request) {
-    const json document = json::parse(line, nullptr, false);
-    if (document.is_discarded()) return "JSON no válido";
-    if (!document.is_object()) return "se esperaba un objeto JSON";
-    for (const auto& [key, value] : document.items()) {
-        if (key == "set") {
-            if (!value.is_object()) return "\"set\" debe ser un objeto";
-            for (const auto& [name, text] : value.items()) {
-                const auto box = BoxNamed(name);
-                if (!box) return "casilla desconocida: " + name;
-                if (!text.is_string()) return "el texto de " + name + " debe ser una cadena";
-                request.texts.emplace_back(*box, text.get<std::string>());
-            }
-        } else if (key == "click") {
-            if (!value.is_string()) return "\"click\" debe ser una cadena";
-            request.button = ButtonNamed(value.get<std::string>());
-            if (request.button == nullptr) return "botón desconocido: " + value.get<std::string>();
-        } else {
-            return "clave desconocida: " + key;
+// Reads a line as it is lexed and stops at the first thing a request
+// cannot hold, so nothing but the texts of the boxes is ever kept.
+class RequestReader final : public nlohmann::json_sax<nlohmann::json> {
+public:
+    std::optional<std::string> reason;
+    Request request;
+
+    bool null() override { return Scalar(); }
+    bool boolean(bool) override { return Scalar(); }
+    bool number_integer(number_integer_t) override { return Scalar(); }
+    bool number_unsigned(number_unsigned_t) override { return Scalar(); }
+    bool number_float(number_float_t, const string_t&) override { return Scalar(); }
+    bool binary(binary_t&) override { return Scalar(); }
+    bool start_array(std::size_t) override { return Scalar(); }
+    bool end_array() override { return Scalar(); }
+
+    bool string(string_t& text) override {
+        switch (expecting_) {
+        case Expecting::Click:
+            request.button = ButtonNamed(text);
+            if (request.button == nullptr) return Fail("botón desconocido: " + text);
+            expecting_ = Expecting::TopKey;
+            return true;
+        case Expecting::Text:
+            request.texts.emplace_back(box_, std::move(text));
+            expecting_ = Expecting::SetKey;
+            return true;
+        default:
+            return Scalar();
         }
     }
+
+    bool start_object(std::size_t) override {
+        switch (expecting_) {
+        case Expecting::Request:
+            expecting_ = Expecting::TopKey;
+            return true;
+        case Expecting::SetObject:
+            expecting_ = Expecting::SetKey;
+            return true;
+        default:
+            return Scalar();
+        }
+    }
+
+    bool key(string_t& name) override {
+        if (expecting_ == Expecting::TopKey) {
+            if (name == "set") return TopKey(seenSet_, Expecting::SetObject, name);
+            if (name == "click") return TopKey(seenClick_, Expecting::Click, name);
+            return Fail("clave desconocida: " + name);
+        }
+        const auto box = BoxNamed(name);
+        if (!box) return Fail("casilla desconocida: " + name);
+        bool& seen = seenBoxes_[static_cast<std::size_t>(*box)];
+        if (seen) return Fail("casilla repetida: " + name);
+        seen = true;
+        box_ = *box;
+        expecting_ = Expecting::Text;
+        return true;
+    }
+
+    bool end_object() override {
+        expecting_ = expecting_ == Expecting::SetKey ? Expecting::TopKey : Expecting::Nothing;
+        return true;
+    }
+
+    bool parse_error(std::size_t, const std::string&, const nlohmann::detail::exception&) override {
+        return Fail("JSON no válido");
+    }
+
+private:
+    enum class Expecting { Request, TopKey, SetObject, SetKey, Click, Text, Nothing };
+
+    // A value the request has no place for.
+    bool Scalar() {
+        switch (expecting_) {
+        case Expecting::Request:
+            return Fail("se esperaba un objeto JSON");
+        case Expecting::SetObject:
+            return Fail("\"set\" debe ser un objeto");
+        case Expecting::Click:
+            return Fail("\"click\" debe ser una cadena");
+        case Expecting::Text:
+            return Fail("el texto de " + std::string(BoxName(box_)) + " debe ser una cadena");
+        default:
+            return Fail("JSON no válido");
+        }
+    }
+
+    bool TopKey(bool& seen, Expecting next, const std::string& name) {
+        if (seen) return Fail("clave repetida: " + name);
+        seen = true;
+        expecting_ = next;
+        return true;
+    }
+
+    bool Fail(std::string why) {
+        if (!reason) reason = std::move(why);
+        return false;
+    }
+
+    Expecting expecting_ = Expecting::Request;
+    Box box_ = Box::XI;
+    bool seenSet_ = false;
+    bool seenClick_ = false;
+    std::array<bool, kBoxCount> seenBoxes_{};
+};
+
+// Gives back the reason in Spanish when the line is invalid; the whole line
+// is checked before anything is applied.
+std::optional<std::string> Parse(std::string_view line, Request& request) {
+    if (line.find('\0') != std::string_view::npos) return "la línea contiene un byte nulo";
+    RequestReader reader;
+    const bool parsed = nlohmann::json::sax_parse(line.begin(), line.end(), &reader);
+    if (!parsed) return reader.reason ? std::move(reader.reason) : "JSON no válido";
+    request = std::move(reader.request);
     return std::nullopt;
 }
 
-// Replies are written directly: a fixed shape, texts escaped as JSON
-// strings with their UTF-8 kept as it is.
-void AppendString(std::string& out, std::string_view text) {
-    static constexpr char kHex[] = "0123456789abcdef";
-    out.push_back('"');
-    std::size_t plainFrom = 0;
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        const char c = text[i];
-        if (c != '"' && c != '\\' && static_cast<unsigned char>(c) >= 0x20) continue;
-        out.append(text, plainFrom, i - plainFrom);
-        plainFrom = i + 1;
-        switch (c) {
-        case '"':
-            out += "\\\"";
-            break;
-        case '\\':
-            out += "\\\\";
-            break;
-        case '\n':
-            out += "\\n";
-            break;
-        case '\t':
-            out += "\\t";
-            break;
-        case '\r':
-            out += "\\r";
-            break;
-        default:
-            out += "\\u00";
-            out.push_back(kHex[(c >> 4) & 0xf]);
-            out.push_back(kHex[c & 0xf]);
-        }
-    }
-    out.append(text, plainFrom);
-    out.push_back('"');
-}
+// Builds a reply in a small buffer and passes it on in pieces: texts escaped
+// as JSON strings, their UTF-8 kept as it is.
+class ReplyWriter {
+public:
+    explicit ReplyWriter(ReplyOutput& out) : out_(out) { buffer_.reserve(kFlushAt + 64); }
+    ~ReplyWriter() = default;
 
-std::string InvalidReply(std::string_view reason) {
-    std::string out = "{\"invalid\":";
-    AppendString(out, reason);
-    out.push_back('}');
-    return out;
-}
+    void Raw(std::string_view text) {
+        buffer_.append(text);
+        if (buffer_.size() >= kFlushAt) Flush();
+    }
+
+    void String(std::string_view text) {
+        static constexpr char kHex[] = "0123456789abcdef";
+        buffer_.push_back('"');
+        std::size_t plainFrom = 0;
+        for (std::size_t i = 0; i < text.size(); ++i) {
+            const char c = text[i];
+            if (c != '"' && c != '\\' && static_cast<unsigned char>(c) >= 0x20) continue;
+            Raw(text.substr(plainFrom, i - plainFrom));
+            plainFrom = i + 1;
+            switch (c) {
+            case '"': Raw("\\\""); break;
+            case '\\': Raw("\\\\"); break;
+            case '\n': Raw("\\n"); break;
+            case '\t': Raw("\\t"); break;
+            case '\r': Raw("\\r"); break;
+            default: {
+                const char escape[] = {'\\', 'u', '0', '0', kHex[(c >> 4) & 0xf], kHex[c & 0xf]};
+                Raw({escape, sizeof escape});
+            }
+            }
+        }
+        Raw(text.substr(plainFrom));
+        buffer_.push_back('"');
+    }
+
+    void Flush() {
+        out_.Write(buffer_);
+        buffer_.clear();
+    }
+
+private:
+    static constexpr std::size_t kFlushAt = 64 * 1024;
+    ReplyOutput& out_;
+    std::string buffer_;
+};
 
 }  // namespace
 
-Session::Reply Session::Handle(std::string_view line) {
+void Session::Reject(std::string_view reason, ReplyOutput& out) {
+    ReplyWriter reply(out);
+    reply.Raw("{\"invalid\":");
+    reply.String(reason);
+    reply.Raw("}");
+    reply.Flush();
+}
+
+bool Session::Handle(std::string_view line, ReplyOutput& out) {
     Request request;
-    if (auto reason = Parse(line, request)) return {InvalidReply(*reason), false};
-    for (const auto& [box, text] : request.texts) controls_.SetText(box, text);
+    try {
+        if (auto reason = Parse(line, request)) {
+            Reject(*reason, out);
+            return false;
+        }
+    } catch (const std::bad_alloc&) {
+        request = {};
+        Reject("memoria insuficiente para esta línea", out);
+        return false;
+    }
+    for (auto& [box, text] : request.texts) controls_.TakeText(box, std::move(text));
+    request.texts = {};
     std::optional<RuntimeError> error;
     if (request.button != nullptr) error = RunClick(request.button->handler, controls_);
 
-    std::string out;
-    out.reserve(512);
-    out += "{\"texts\":{";
+    ReplyWriter reply(out);
+    reply.Raw("{\"texts\":{");
     for (Box box : kAllBoxes) {
-        AppendString(out, BoxName(box));
-        out.push_back(':');
-        AppendString(out, controls_.Text(box));
-        out.push_back(',');
+        reply.String(BoxName(box));
+        reply.Raw(":");
+        reply.String(controls_.Text(box));
+        reply.Raw(",");
     }
-    out += "\"Mensajes\":";
-    AppendString(out, controls_.Mensajes());
-    out += "},\"error\":";
+    reply.Raw("\"Mensajes\":");
+    reply.String(controls_.Mensajes());
+    reply.Raw("},\"error\":");
     if (error) {
-        out += "{\"number\":" + std::to_string(error->code()) + ",\"description\":";
-        AppendString(out, error->description());
-        out.push_back('}');
+        std::array<char, 16> number{};
+        const auto end = std::to_chars(number.data(), number.data() + number.size(), error->code()).ptr;
+        reply.Raw("{\"number\":");
+        reply.Raw({number.data(), static_cast<std::size_t>(end - number.data())});
+        reply.Raw(",\"description\":");
+        reply.String(error->description());
+        reply.Raw("}");
     } else {
-        out += "null";
+        reply.Raw("null");
     }
-    out.push_back('}');
-    return {std::move(out), true};
+    reply.Raw("}");
+    reply.Flush();
+    return true;
 }
 
 bool IsBlank(std::string_view line) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <string>
 #include <string_view>
 
@@ -7,16 +8,33 @@
 
 namespace trelvani::batch {
 
-// One line of a batch session: applies its "set", runs its "click", and
-// gives back the JSON line to answer with.
+// The longest line a session takes. Far beyond any real box text, and it
+// bounds what one line can make the program hold.
+inline constexpr std::size_t kMaxLineBytes = std::size_t{4} << 20;
+
+// Where a reply goes. A long reply arrives in pieces, so it is never held
+// whole; a failed write throws.
+class ReplyOutput {
+public:
+    virtual ~ReplyOutput() = default;
+    virtual void Write(std::string_view piece) = 0;
+};
+
+class StringOutput final : public ReplyOutput {
+public:
+    void Write(std::string_view piece) override { text.append(piece); }
+    std::string text;
+};
+
+// One line of a batch session: checks its shape as it is read, applies its
+// "set", runs its "click" and writes the reply (without the newline).
 class Session {
 public:
-    struct Reply {
-        std::string line;
-        bool valid = true;
-    };
+    // True when the line was valid. An invalid line changes nothing.
+    bool Handle(std::string_view line, ReplyOutput& out);
+    // The answer to a line that never reached Handle, such as one too long.
+    static void Reject(std::string_view reason, ReplyOutput& out);
 
-    Reply Handle(std::string_view line);
     const MemoryControls& controls() const { return controls_; }
 
 private:

@@ -4,6 +4,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 
 namespace trelvani {
 
@@ -46,6 +47,8 @@ public:
     std::string Text(Box box) const override;
     void SetText(Box box, std::string_view text) override;
     void SetMensajes(std::string_view caption) override;
+    // Hands a text over without copying it, so it cannot fail half-way.
+    void TakeText(Box box, std::string&& text) noexcept { texts_[static_cast<std::size_t>(box)] = std::move(text); }
     const std::string& Mensajes() const { return mensajes_; }
 
     bool operator==(const MemoryControls& other) const {

@@ -1,7 +1,9 @@
 #include <sys/wait.h>
 
 #include <cstdio>
+#include <cstdlib>
 #include <fstream>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -104,6 +106,61 @@ TEST(Batch, UnicodeTextsAreKeptExactly) {
     ASSERT_EQ(run.lines.size(), 1u);
     EXPECT_NE(run.lines[0].find("\"XI\":\"ñ €é \xf0\x9d\x84\x9e\\t\""), std::string::npos) << run.lines[0];
     EXPECT_NE(run.lines[0].find("\"Def\":\"\xe2\x88\x9a 2\""), std::string::npos) << run.lines[0];
+}
+
+// Input and output a careful script can meet: each must end in the right
+// status, with every line that could be answered answered.
+struct HostileRun {
+    const char* name;
+    std::string input;
+    const char* redirections;  // appended to the command line
+    int memoryLimitKb;         // 0: no limit
+    int status;
+    std::vector<std::string> replyStarts;
+};
+
+TEST(Batch, HostileInputAndOutput) {
+    const std::string tooLong = "{\"set\":{\"XI\":\"" + std::string((4 << 20) + 1, 'x') + "\"}}\n";
+    const std::string nested = std::string(2'000'000, '[') + std::string(2'000'000, ']') + "\n";
+    const std::string answered = R"({"texts":{"XI":"1",)";
+    const std::vector<HostileRun> runs = {
+        {"reply to a full disk", "{}\n", "> /dev/full", 0, 2, {}},
+        {"help to a full disk", "", "--help > /dev/full", 0, 2, {}},
+        {"a directory as input", "", "< /", 0, 2, {}},
+        {"a line past the limit", tooLong + R"({"set":{"XI":"1"}})" "\n", "", 0, 1,
+         {R"({"invalid":"línea demasiado larga)", answered}},
+        {"deep nesting in little memory", nested + R"({"set":{"XI":"1"}})" "\n", "", 100'000, 1,
+         {R"({"invalid":"se esperaba un objeto JSON"})", answered}},
+        {"a NUL byte", std::string("{\"set\":{\"XI\":\"1\"}}\0{\"click\":\"Borrar\"}\n", 37), "", 0, 1,
+         {R"({"invalid":"la línea contiene un byte nulo"})"}},
+        {"repeated keys",
+         R"({"set":{"XI":"1"},"set":{"XII":"2"}})" "\n" R"({"set":{"XI":"1","XI":"2"}})" "\n"
+         R"({"click":"Suma","click":"Resta"})" "\n" R"({"set":{"XI":"1"}})" "\n",
+         "", 0, 1,
+         {R"({"invalid":"clave repetida: set"})", R"({"invalid":"casilla repetida: XI"})",
+          R"({"invalid":"clave repetida: click"})", answered}},
+    };
+    for (const HostileRun& run : runs) {
+#if defined(__SANITIZE_ADDRESS__)
+        if (run.memoryLimitKb != 0) continue;  // the sanitizer reserves far more address space
+#endif
+        const std::string in = testing::TempDir() + "hostile_in";
+        const std::string out = testing::TempDir() + "hostile_out";
+        std::ofstream(in, std::ios::binary) << run.input;
+        std::ostringstream command;
+        if (run.memoryLimitKb != 0) command << "ulimit -v " << run.memoryLimitKb << "; ";
+        command << TRELVANI_BATCH_EXE << " < " << in << " > " << out << " " << run.redirections
+                << " 2>/dev/null";
+        const int status = std::system(command.str().c_str());
+        EXPECT_EQ(WIFEXITED(status) ? WEXITSTATUS(status) : -1, run.status) << run.name;
+        std::ifstream replies(out, std::ios::binary);
+        std::vector<std::string> starts;
+        for (std::string line; std::getline(replies, line);) starts.push_back(line);
+        ASSERT_EQ(starts.size(), run.replyStarts.size()) << run.name;
+        for (std::size_t i = 0; i < starts.size(); ++i) {
+            EXPECT_EQ(starts[i].rfind(run.replyStarts[i], 0), 0u) << run.name << ": " << starts[i].substr(0, 80);
+        }
+    }
 }
 
 }  // namespace
