@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Installs the Debian packages a task needs, skipping those already present.
-# Usage: scripts/deps.sh GROUP...   (groups: build app test fuzz bench)
+# Usage: scripts/deps.sh GROUP...   (groups: build app test fuzz bench web browser)
 set -euo pipefail
 
 declare -A groups=(
@@ -9,6 +9,8 @@ declare -A groups=(
   [test]="libgtest-dev locales"
   [fuzz]="clang libclang-rt-14-dev"
   [bench]="libbenchmark-dev libx11-dev xvfb x11-utils"
+  [web]="emscripten libfast-float-dev fonts-comic-neue python3"
+  [browser]="chromium chromium-driver python3-selenium"
 )
 
 wanted=()

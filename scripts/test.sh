@@ -2,7 +2,8 @@
 # Builds and runs every test: the core, the window (offscreen), the batch
 # program, each once more under a comma-decimal locale; then the core under
 # AddressSanitizer and UndefinedBehaviorSanitizer (the random walk included),
-# a smoke run of the benchmarks and a short run of each fuzz target.
+# the web page (WebAssembly against native, and in headless Chromium), a
+# smoke run of the benchmarks and a short run of each fuzz target.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 export QT_QPA_PLATFORM=offscreen
@@ -19,6 +20,12 @@ cmake --preset asan >/dev/null
 cmake --build --preset asan
 ctest --preset asan
 
+echo "== Página web: el núcleo en WebAssembly frente al nativo, y la página en Chromium"
+bash scripts/deps.sh web browser
+cmake --preset web >/dev/null
+cmake --build --preset web
+ctest --preset web
+
 echo "== Benchmarks (compilación y una pasada breve)"
 cmake --preset bench >/dev/null
 cmake --build --preset bench
@@ -29,4 +36,4 @@ bash scripts/fuzz.sh "${TRELVANI_FUZZ_SECONDS:-20}"
 
 # Every step above stops the script on a failure, so reaching here means all passed.
 count() { ctest --preset "$1" -N | awk '/Total Tests:/ {print $3}'; }
-echo "$(( $(count dev) + $(count asan) + 4 )) passed, 0 failed"
+echo "$(( $(count dev) + $(count asan) + $(count web) + 4 )) passed, 0 failed"

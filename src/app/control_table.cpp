@@ -48,6 +48,20 @@ const std::array<ControlRow, 33> kControlTable = {{
 }};
 // clang-format on
 
+double PointSize(ControlFont font) {
+    switch (font) {
+    case ControlFont::Bold8:
+        return 8.25;
+    case ControlFont::Bold9:
+        return 9.75;
+    case ControlFont::Bold12:
+        return 12.0;
+    case ControlFont::Default:
+        break;
+    }
+    return 0.0;
+}
+
 std::optional<Box> BoxOf(const ControlRow& row) {
     if (row.kind != ControlKind::TextBox) return std::nullopt;
     return BoxNamed(row.name);

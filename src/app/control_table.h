@@ -35,6 +35,9 @@ inline constexpr int kClientHeightTwips = 6090;
 
 extern const std::array<ControlRow, 33> kControlTable;
 
+// The size of a bold Comic Sans MS row's font, in points; 0 for the default.
+double PointSize(ControlFont font);
+
 // The box a text-box row stands for.
 std::optional<Box> BoxOf(const ControlRow& row);
 

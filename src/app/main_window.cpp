@@ -32,29 +32,14 @@ void ApplyFont(QWidget* widget, ControlFont font) {
     bold.setItalic(false);
     bold.setUnderline(false);
     bold.setStrikeOut(false);
-    switch (font) {
-    case ControlFont::Bold8:
-        bold.setPointSizeF(8.25);
-        break;
-    case ControlFont::Bold9:
-        bold.setPointSizeF(9.75);
-        break;
-    case ControlFont::Bold12:
-        bold.setPointSizeF(12.0);
-        break;
-    case ControlFont::Default:
-        break;
-    }
+    bold.setPointSizeF(PointSize(font));
     widget->setFont(bold);
 }
 
 }  // namespace
 
 void ShowErrorBox(QWidget* parent, const RuntimeError& error) {
-    QMessageBox box(QMessageBox::Critical, QStringLiteral("Trelvani"),
-                    QStringLiteral("Se ha producido el error '%1' en tiempo de ejecución:\n\n%2")
-                        .arg(error.code())
-                        .arg(FromUtf8(error.description())),
+    QMessageBox box(QMessageBox::Critical, QStringLiteral("Trelvani"), FromUtf8(ErrorReport(error)),
                     QMessageBox::Ok, parent);
     box.exec();
 }

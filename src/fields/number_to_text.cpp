@@ -1,5 +1,7 @@
 #include "fields/number_to_text.h"
 
+#include "fields/floating_charconv.h"
+
 #include <array>
 #include <charconv>
 #include <cmath>
@@ -40,8 +42,7 @@ Decimal ParseScientific(std::string_view text, std::size_t count) {
 
 template <typename Floating, std::size_t N>
 std::string_view Scientific(Floating magnitude, int significant, std::array<char, N>& buffer) {
-    const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), magnitude,
-                                      std::chars_format::scientific, significant - 1);
+    const auto result = WriteScientific(buffer.data(), buffer.data() + buffer.size(), magnitude, significant - 1);
     return {buffer.data(), static_cast<std::size_t>(result.ptr - buffer.data())};
 }
 

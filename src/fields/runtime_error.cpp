@@ -21,4 +21,9 @@ const char* RuntimeError::what() const noexcept {
 
 void Raise(ErrorNumber number) { throw RuntimeError(number); }
 
+std::string ErrorReport(const RuntimeError& error) {
+    return "Se ha producido el error '" + std::to_string(error.code()) + "' en tiempo de ejecución:\n\n" +
+           std::string(error.description());
+}
+
 }  // namespace trelvani

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <exception>
+#include <string>
 #include <string_view>
 
 namespace trelvani {
@@ -29,5 +30,8 @@ private:
 };
 
 [[noreturn]] void Raise(ErrorNumber number);
+
+// The text of the box that reports an error to the user, in every edition.
+std::string ErrorReport(const RuntimeError& error);
 
 }  // namespace trelvani

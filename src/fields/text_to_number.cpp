@@ -6,6 +6,7 @@
 #include <optional>
 #include <string>
 
+#include "fields/floating_charconv.h"
 #include "fields/runtime_error.h"
 
 namespace trelvani {
@@ -135,7 +136,7 @@ std::optional<double> ReadPlain(std::string_view text) {
         if (kNeedsScanner[static_cast<unsigned char>(c)]) return std::nullopt;
     }
     double value = 0.0;
-    if (std::from_chars(text.data(), text.data() + text.size(), value).ec != std::errc{}) {
+    if (ReadDouble(text.data(), text.data() + text.size(), value).ec != std::errc{}) {
         return std::nullopt;
     }
     return value;
@@ -152,7 +153,7 @@ double TextToNumber(std::string_view text) {
     const std::string& compact = scanner.Compact();
     double value = 0.0;
     const auto [end, error] =
-        std::from_chars(compact.data(), compact.data() + compact.size(), value);
+        ReadDouble(compact.data(), compact.data() + compact.size(), value);
     if (error == std::errc::result_out_of_range) {
         // from_chars leaves the value unset for both directions.
         if (scanner.LeadingExponent() > 0) Raise(ErrorNumber::Overflow);

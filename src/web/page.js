@@ -1,0 +1,237 @@
+"use strict";
+// The window drawn from the core's control table, each click run by the
+// core's handler on the page's own inputs, and a plot of X, Y and Z.
+(function () {
+  const SVG = "http://www.w3.org/2000/svg";
+  const window_ = document.getElementById("Trelvani_Fuzzy");
+  const frame = document.getElementById("marco");
+  const plot = document.getElementById("funciones");
+  const dialog = document.getElementById("error");
+  const controls = {};
+  let core = null;
+
+  function cString(pointer) { return core.UTF8ToString(pointer); }
+
+  function withCString(text, use) {
+    const bytes = core.encoder.encode(text + "\0");
+    const pointer = core._malloc(bytes.length);
+    core.HEAPU8.set(bytes, pointer);
+    try { return use(pointer); } finally { core._free(pointer); }
+  }
+
+  function createControl(row, table) {
+    let element;
+    if (row.kind === "button") {
+      element = document.createElement("button");
+      element.type = "button";
+      element.textContent = row.text;
+      element.addEventListener("click", () => click(row.name, element));
+    } else if (row.kind === "textbox") {
+      element = document.createElement("input");
+      element.type = "text";
+      element.value = row.text;
+      element.spellcheck = false;
+      element.autocomplete = "off";
+      element.addEventListener("input", schedulePlot);
+      // Focused as the page is first shown, without a layout of its own.
+      element.autofocus = row.tabIndex === firstTabIndex(table);
+    } else {
+      element = document.createElement("div");
+      element.className = "etiqueta";
+      element.textContent = row.text;
+    }
+    element.id = row.index >= 0 ? row.name + "_" + row.index : row.name;
+    const pixels = (twips) => twips / table.twipsPerPixel + "px";
+    Object.assign(element.style, {
+      left: pixels(row.left), top: pixels(row.top), width: pixels(row.width), height: pixels(row.height),
+    });
+    if (row.centred) element.classList.add("centrado");
+    if (row.points > 0) {
+      element.classList.add("comic");
+      element.style.fontSize = row.points / 100 + "pt";
+    }
+    if (row.name === "Mensajes") {
+      // Its text is its name; a screen reader reads each new message.
+      element.setAttribute("role", "status");
+      element.setAttribute("aria-live", "polite");
+      element.setAttribute("aria-description", row.accessibleName);
+    } else if (row.kind !== "label") {
+      element.setAttribute("aria-label", row.accessibleName);
+    } else if (row.text === "") {
+      element.setAttribute("aria-hidden", "true");
+    }
+    return element;
+  }
+
+  function firstTabIndex(table) {
+    return Math.min(...table.controls.filter((row) => row.kind !== "label").map((row) => row.tabIndex));
+  }
+
+  function build() {
+    const description = cString(core._trelvani_control_table());
+    const table = JSON.parse(description);
+    window_.dataset.table = description;
+    const rows = table.controls;
+    // The document order is the tab order; earlier rows are drawn on top.
+    rows.forEach((row, position) => { row.stacking = rows.length - position; });
+    [...rows].sort((a, b) => a.tabIndex - b.tabIndex).forEach((row) => {
+      const element = createControl(row, table);
+      element.style.zIndex = row.stacking;
+      controls[element.id] = element;
+      window_.appendChild(element);
+    });
+    core.controls = controls;
+    core.boxes = [];
+    for (const row of rows) if (row.box >= 0) core.boxes[row.box] = controls[row.name];
+    // Tab and Shift+Tab wrap around inside the window.
+    const focusable = [...window_.querySelectorAll("input, button")];
+    window_.addEventListener("keydown", (event) => {
+      if (event.key !== "Tab") return;
+      const first = focusable[0];
+      const last = focusable[focusable.length - 1];
+      if (!event.shiftKey && document.activeElement === last) {
+        event.preventDefault();
+        first.focus();
+      } else if (event.shiftKey && document.activeElement === first) {
+        event.preventDefault();
+        last.focus();
+      }
+    });
+  }
+
+  function click(name, button) {
+    const number = withCString(name, (pointer) => core._trelvani_click(pointer));
+    schedulePlot();
+    if (number > 0) showError(number, button);
+  }
+
+  // The dialog's one button keeps the focus while it is open.
+  dialog.addEventListener("keydown", (event) => {
+    if (event.key !== "Tab") return;
+    event.preventDefault();
+    document.getElementById("Aceptar").focus();
+  });
+
+  function showError(number, button) {
+    document.getElementById("error-texto").textContent = cString(core._trelvani_error_report(number));
+    dialog.addEventListener("close", () => button.focus(), { once: true });
+    dialog.showModal();
+  }
+
+  // --- The plot ---------------------------------------------------------
+  const series = [
+    { name: "X", colour: "#1f5fbf" },
+    { name: "Y", colour: "#2e8b2e" },
+    { name: "Z", colour: "#c0392b" },
+  ];
+  let plotPending = false;
+
+  function schedulePlot() {
+    if (plotPending || core === null) return;
+    plotPending = true;
+    requestAnimationFrame(() => { plotPending = false; drawPlot(); });
+  }
+
+  function readOperands() {
+    const pointer = core._malloc(12 * 8);
+    try {
+      const readable = core._trelvani_read_operands(pointer);
+      const values = Array.from(core.HEAPF64.subarray(pointer / 8, pointer / 8 + 12));
+      return series.map((s, r) => ((readable >> r) & 1 ? values.slice(4 * r, 4 * r + 4) : null));
+    } finally {
+      core._free(pointer);
+    }
+  }
+
+  function svg(name, attributes, text) {
+    const element = document.createElementNS(SVG, name);
+    for (const [key, value] of Object.entries(attributes)) element.setAttribute(key, value);
+    if (text !== undefined) element.textContent = text;
+    return element;
+  }
+
+  // Round steps of 1, 2 or 5 times a power of ten, about six across.
+  function ticks(low, high) {
+    const span = high / 2 - low / 2;
+    const raw = span / 5;
+    const power = Math.pow(10, Math.floor(Math.log10(raw)));
+    const step = [1, 2, 5, 10].map((m) => m * power).find((s) => s >= raw) || raw;
+    const result = [];
+    for (let t = Math.ceil(low / step) * step; t <= high && result.length < 12; t += step) result.push(t);
+    return result;
+  }
+
+  function tickLabel(value) {
+    return Math.abs(value) < 1e-12 ? "0" : String(Number(value.toPrecision(6)));
+  }
+
+  function drawPlot() {
+    const operands = readOperands();
+    const shown = operands.flat().filter((v) => v !== undefined && v !== null && Number.isFinite(v));
+    let low = Math.min(...shown, 0);
+    let high = Math.max(...shown, 1);
+    if (!(high > low)) { low -= 1; high += 1; }
+    const margin = (high / 2 - low / 2) * 0.1;
+    low -= margin;
+    high += margin;
+    const left = 34, right = 434, top = 28, bottom = 200;
+    // Halved first, so that the widest doubles do not overflow.
+    const x = (v) => left + ((v / 2 - low / 2) / (high / 2 - low / 2)) * (right - left);
+    const y = (m) => bottom - m * (bottom - top);
+
+    plot.replaceChildren();
+    plot.appendChild(svg("line", { x1: left, y1: bottom, x2: right, y2: bottom, stroke: "#000" }));
+    plot.appendChild(svg("line", { x1: left, y1: bottom, x2: left, y2: top - 6, stroke: "#000" }));
+    for (const t of ticks(low, high)) {
+      plot.appendChild(svg("line", { x1: x(t), y1: bottom, x2: x(t), y2: bottom + 4, stroke: "#000" }));
+      plot.appendChild(svg("text", { x: x(t), y: bottom + 15, "text-anchor": "middle" }, tickLabel(t)));
+    }
+    for (const m of [0, 0.5, 1]) {
+      plot.appendChild(svg("line", { x1: left - 4, y1: y(m), x2: left, y2: y(m), stroke: "#000" }));
+      plot.appendChild(svg("text", { x: left - 7, y: y(m) + 3, "text-anchor": "end" }, String(m)));
+    }
+    plot.appendChild(svg("text", { x: left - 28, y: top - 12 }, "μ"));
+    series.forEach((s, r) => {
+      const lx = left + 12 + r * 60;
+      plot.appendChild(svg("line", { x1: lx, y1: 12, x2: lx + 18, y2: 12, stroke: s.colour, "stroke-width": 2.5 }));
+      plot.appendChild(svg("text", { x: lx + 22, y: 16 }, s.name));
+      const c = operands[r];
+      if (c === null) return;
+      // Drawn as given, even with components out of order.
+      const points = [[c[0], 0], [c[1], 1], [c[2], 1], [c[3], 0]].map(([v, m]) => x(v) + "," + y(m)).join(" ");
+      plot.appendChild(svg("polyline", {
+        id: "curva-" + s.name, points, fill: "none", stroke: s.colour, "stroke-width": 2,
+        "stroke-linejoin": "round", "data-components": c.join(" "),
+      }));
+    });
+  }
+
+  // --- Phones: the whole window scaled down to the width ----------------
+  // Told by a ResizeObserver, after layout, so start-up never waits on one.
+  function fit(entries) {
+    const available = entries[0].contentRect.width;
+    const scale = Math.min(1, available / 444);
+    window_.style.transform = scale < 1 ? "scale(" + scale + ")" : "";
+    frame.style.width = 444 * scale + "px";
+    frame.style.height = 406 * scale + "px";
+  }
+
+  // The compiled core travels inside the page as base64.
+  function coreBytes() {
+    const text = document.getElementById("nucleo").textContent.trim();
+    if (Uint8Array.fromBase64) return Uint8Array.fromBase64(text);
+    const binary = atob(text);
+    const bytes = new Uint8Array(binary.length);
+    for (let i = 0; i < binary.length; ++i) bytes[i] = binary.charCodeAt(i);
+    return bytes;
+  }
+
+  const settings = { encoder: new TextEncoder(), decoder: new TextDecoder(), wasmBinary: coreBytes() };
+  Promise.resolve(TrelvaniCore(settings)).then((module) => {
+    core = module;
+    build();
+    new ResizeObserver(fit).observe(document.body);
+    schedulePlot();
+    document.documentElement.dataset.ready = "true";
+  });
+})();

@@ -1,0 +1,106 @@
+// The batch session compiled to WebAssembly against the native trelvani-batch:
+// the same random requests must get byte-identical replies.
+// Usage: node differential.mjs BATCH_MODULE.js NATIVE_TREVANI_BATCH [COUNT] [SEED]
+import { spawnSync } from "node:child_process";
+import { createRequire } from "node:module";
+import path from "node:path";
+
+const [modulePath, nativePath, countText = "20000", seedText = "20261207"] = process.argv.slice(2);
+const count = Number(countText);
+let seed = Number(seedText) >>> 0;
+
+// mulberry32: small, seeded, the same run after run.
+function random() {
+  seed = (seed + 0x6d2b79f5) >>> 0;
+  let t = seed;
+  t = Math.imul(t ^ (t >>> 15), t | 1);
+  t ^= t + Math.imul(t ^ (t >>> 7), t | 61);
+  return ((t ^ (t >>> 14)) >>> 0) / 4294967296;
+}
+const below = (n) => Math.floor(random() * n);
+const pick = (list) => list[below(list.length)];
+
+const boxes = ["XI", "XII", "XIII", "XIV", "YI", "YII", "YIII", "YIV", "ZI", "ZII", "ZIII", "ZIV", "Def"];
+const buttons = ["Suma", "Resta", "Multiplicacion", "Division", "Maximo", "Minimo", "Cuadrado", "Raiz",
+  "DEFUZY", "Borrar", "XZ", "YZ"];
+const extremes = ["1.79769313486232E+308", "1.7976931348623157e308", "1e308", "-1e308", "4.9e-324",
+  "2.4e-324", "1e-400", "1e400", "3.4028235E+38", "3.4028236e38", "-3.5e38", "1.17549435E-38", "1.4e-45",
+  "0", "-0", "0.5", "2.5", "1D3", "1d-3", "+7", "- 3", " 1 2 . 5 e 1", "0,5", "9".repeat(400), ".", "-", "e5"];
+const pieces = [" ", "\t", "\n", "+", "-", ".", ",", "e", "E", "d", "D", "&H", "x", "ñ", "√", "€", "😀",
+  "\u0000", "\"", "\\", "\r", "--"];
+
+function number() {
+  let text = below(3) === 0 ? pick(["-", "+", " ", " -"]) : "";
+  const digits = 1 + below(below(8) === 0 ? 30 : 5);
+  for (let i = 0; i < digits; ++i) text += below(10);
+  if (below(2) === 0) {
+    text += ".";
+    for (let i = below(6); i > 0; --i) text += below(10);
+  }
+  if (below(3) === 0) text += pick(["E", "e", "D", "d"]) + pick(["", "-", "+"]) + (below(4) === 0 ? 30 + below(300) : below(12));
+  return text;
+}
+
+function text() {
+  switch (below(8)) {
+    case 0: return "";
+    case 1: return pick(pieces);
+    case 2: return pick(extremes);
+    case 3: {
+      let mixed = "";
+      for (let i = 1 + below(5); i > 0; --i) mixed += below(2) === 0 ? number() : pick(pieces);
+      return mixed;
+    }
+    default: return number();
+  }
+}
+
+// Mostly requests; some lines a request cannot be.
+function line() {
+  const kind = below(40);
+  if (kind === 0) return Buffer.from(pick(["", "   ", "no es json", "[1,2]", "{\"set\":{\"XI\":1}}",
+    "{\"click\":\"Nada\"}", "{\"set\":{\"XI\":\"1\"},\"set\":{}}", "{\"otra\":true}", "{\"set\":{\"Mensajes\":\"x\"}}",
+    "{\"set\":{\"XI\":\"1\"}", "{\"click\":\"Suma\"} x", "{\"set\":{\"XI\":\"\\ud800\"}}"]));
+  if (kind === 1) return Buffer.concat([Buffer.from("{\"set\":{\"XI\":\""), Buffer.from([pick([0x00, 0xff, 0xc3, 0x80])]), Buffer.from("\"}}")]);
+  const request = {};
+  if (below(4) !== 0) {
+    request.set = {};
+    for (let i = below(9); i > 0; --i) request.set[pick(boxes)] = text();
+  }
+  if (below(6) !== 0) request.click = pick(buttons);
+  return Buffer.from(JSON.stringify(request));
+}
+
+const lines = Array.from({ length: count }, line);
+const native = spawnSync(nativePath, { input: Buffer.concat(lines.flatMap((l) => [l, Buffer.from("\n")])),
+  maxBuffer: 1 << 30 });
+if (native.error) throw native.error;
+const nativeReplies = native.stdout.toString("utf8").split("\n");
+nativeReplies.pop();
+
+const require = createRequire(import.meta.url);
+const core = await require(path.resolve(modulePath))();
+const lengthSlot = core._malloc(4);
+const decoder = new TextDecoder();
+const wasmReplies = [];
+for (const bytes of lines) {
+  const pointer = core._malloc(bytes.length + 1);
+  core.HEAPU8.set(bytes, pointer);
+  const reply = core._trelvani_batch_handle(pointer, bytes.length, lengthSlot);
+  core._free(pointer);
+  if (reply === 0) continue;
+  const length = core.HEAPU32[lengthSlot >> 2];
+  wasmReplies.push(decoder.decode(core.HEAPU8.subarray(reply, reply + length)));
+}
+
+let failed = 0;
+const total = Math.max(nativeReplies.length, wasmReplies.length);
+for (let i = 0; i < total; ++i) {
+  if (nativeReplies[i] === wasmReplies[i]) continue;
+  if (++failed <= 5) console.log(`reply ${i} differs\n  native: ${nativeReplies[i]}\n  wasm:   ${wasmReplies[i]}`);
+}
+const tally = (pattern) => nativeReplies.filter((r) => pattern.test(r)).length;
+console.log(`${count} requests, ${nativeReplies.length} replies: errors 5/6/11 ${tally(/"number":5,/)}/` +
+  `${tally(/"number":6,/)}/${tally(/"number":11,/)}, invalid ${tally(/^\{"invalid"/)}, exponent forms ${tally(/E[+-]\d/)}`);
+console.log(`${total - failed} passed, ${failed} failed`);
+process.exit(failed === 0 && total > count / 2 ? 0 : 1);

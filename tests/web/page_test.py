@@ -1,0 +1,179 @@
+#!/usr/bin/env python3
+"""The page in a real browser, driven as a user would: typing, Tab, clicks.
+Usage: page_test.py TRELVANI_HTML [SCREENSHOT_PNG]"""
+import json
+import pathlib
+import sys
+import unittest
+
+from selenium import webdriver
+from selenium.webdriver.chrome.service import Service
+from selenium.webdriver.common.by import By
+from selenium.webdriver.common.keys import Keys
+from selenium.webdriver.support.ui import WebDriverWait
+
+PAGE = pathlib.Path(sys.argv[1]).resolve().as_uri()
+SCREENSHOT = sys.argv[2] if len(sys.argv) > 2 else None
+TAB_ORDER = ["XI", "XII", "XIII", "XIV", "YI", "YII", "YIII", "YIV", "ZI", "ZII", "ZIII", "ZIV", "Suma",
+             "Multiplicacion", "Resta", "Division", "Minimo", "Maximo", "Cuadrado", "Raiz", "DEFUZY", "XZ",
+             "YZ", "Def", "Borrar"]
+BOXES = TAB_ORDER[:12] + ["Def"]
+
+
+def start_browser():
+    options = webdriver.ChromeOptions()
+    options.binary_location = "/usr/bin/chromium"
+    for flag in ("--headless=new", "--no-sandbox", "--disable-gpu", "--disable-quic", "--no-first-run",
+                 "--disable-background-networking", "--disable-component-update", "--disable-sync",
+                 "--window-size=800,900"):
+        options.add_argument(flag)
+    options.set_capability("goog:loggingPrefs", {"browser": "ALL"})
+    return webdriver.Chrome(service=Service("/usr/bin/chromedriver"), options=options)
+
+
+class Page(unittest.TestCase):
+    @classmethod
+    def setUpClass(cls):
+        cls.browser = start_browser()
+
+    @classmethod
+    def tearDownClass(cls):
+        cls.browser.quit()
+
+    def setUp(self):
+        self.browser.set_window_size(800, 900)
+        self.browser.get(PAGE)
+        WebDriverWait(self.browser, 10).until(
+            lambda b: b.execute_script("return document.documentElement.dataset.ready === 'true'"))
+
+    def tearDown(self):
+        errors = [entry for entry in self.browser.get_log("browser") if entry["level"] == "SEVERE"]
+        self.assertEqual(errors, [])
+
+    def control(self, name):
+        return self.browser.find_element(By.ID, name)
+
+    def texts(self):
+        return {name: self.control(name).get_attribute("value") for name in BOXES} | {
+            "Mensajes": self.control("Mensajes").get_attribute("textContent")}
+
+    def type_row(self, first, values):
+        """Clicks into `first`, then types each value and tabs on, as a user does."""
+        self.control(first).click()
+        keys = self.browser.switch_to.active_element
+        for value in values:
+            keys = self.browser.switch_to.active_element
+            keys.send_keys(Keys.CONTROL, "a")
+            keys.send_keys(value, Keys.TAB)
+
+    def test_sum_and_centroid_then_plot(self):
+        WebDriverWait(self.browser, 5).until(lambda b: b.switch_to.active_element.get_attribute("id") == "XI")
+        self.type_row("XI", ["1", "2", "3", "4", "5", "6", "7", "8"])
+        self.control("Suma").click()
+        self.control("DEFUZY").click()
+        texts = self.texts()
+        self.assertEqual([texts[b] for b in ("ZI", "ZII", "ZIII", "ZIV", "Def")], [" 6", " 8", " 10", " 12", " 9"])
+        self.browser.execute_script("return new Promise(r => requestAnimationFrame(() => setTimeout(r)))")
+        curves = {c: self.control("curva-" + c).get_attribute("data-components") for c in "XYZ"}
+        self.assertEqual(curves, {"X": "1 2 3 4", "Y": "5 6 7 8", "Z": "6 8 10 12"})
+        if SCREENSHOT:
+            self.browser.save_screenshot(SCREENSHOT)
+
+    def test_max_with_equal_means_is_announced(self):
+        self.type_row("XI", ["1", "2", "3", "4", "4", "3", "2", "1"])
+        self.control("Maximo").click()
+        mensajes = self.control("Mensajes")
+        self.assertEqual(mensajes.get_attribute("textContent"), "Ambos numeros son iguales")
+        self.assertEqual((mensajes.get_attribute("role"), mensajes.get_attribute("aria-live")), ("status", "polite"))
+
+    def test_division_by_zero_dialog_changes_nothing(self):
+        self.type_row("XI", ["1", "1", "1", "1", "0", "0", "0", "0"])
+        before = self.texts()
+        self.control("Division").click()
+        dialog = self.control("error")
+        self.assertTrue(dialog.is_displayed())
+        self.assertEqual(self.control("error-texto").get_attribute("textContent"),
+                         "Se ha producido el error '11' en tiempo de ejecución:\n\nDivisión por cero")
+        self.assertEqual(self.browser.switch_to.active_element.get_attribute("id"), "Aceptar")
+        self.browser.switch_to.active_element.send_keys(Keys.TAB)  # the modal keeps the focus
+        self.assertEqual(self.browser.switch_to.active_element.get_attribute("id"), "Aceptar")
+        self.control("Aceptar").click()
+        self.assertFalse(dialog.is_displayed())
+        self.assertEqual(self.browser.switch_to.active_element.get_attribute("id"), "Division")
+        self.assertEqual(self.texts(), before)
+        self.browser.switch_to.active_element.send_keys(Keys.SHIFT, Keys.TAB)  # to Resta
+        self.browser.switch_to.active_element.send_keys(Keys.SPACE)
+        self.assertEqual(self.control("ZI").get_attribute("value"), " 1")
+
+    def test_controls_stand_where_the_table_puts_them(self):
+        table = json.loads(self.browser.execute_script(
+            "return document.getElementById('Trelvani_Fuzzy').dataset.table"))
+        self.assertEqual(len(table["controls"]), 33)
+        origin = self.control("Trelvani_Fuzzy").rect
+        for row in table["controls"]:
+            name = row["name"] + ("_%d" % row["index"] if row["index"] >= 0 else "")
+            element = self.control(name)
+            rect = element.rect
+            placed = [rect["x"] - origin["x"], rect["y"] - origin["y"], rect["width"], rect["height"]]
+            expected = [row[k] / table["twipsPerPixel"] for k in ("left", "top", "width", "height")]
+            self.assertEqual(placed, expected, name)
+            if row["kind"] != "label":
+                self.assertEqual(element.get_attribute("aria-label"), row["accessibleName"], name)
+            elif row["name"] != "Mensajes":
+                self.assertEqual(element.get_attribute("textContent"), row["text"], name)
+        self.assertEqual(self.browser.title, "Trelvani Numeros Fuzzy Trapezoidales")
+        self.assertEqual(self.browser.find_element(By.TAG_NAME, "html").get_attribute("lang"), "es")
+
+    def test_tab_order_wraps_and_keys_in_boxes_do_nothing(self):
+        before = self.texts()
+        seen = []
+        for _ in range(len(TAB_ORDER)):
+            active = self.browser.switch_to.active_element
+            seen.append(active.get_attribute("id"))
+            if active.tag_name == "input":
+                active.send_keys(Keys.ENTER, Keys.ESCAPE)
+            active.send_keys(Keys.TAB)
+        self.assertEqual(seen, TAB_ORDER)
+        self.assertEqual(self.browser.switch_to.active_element.get_attribute("id"), "XI")
+        self.browser.switch_to.active_element.send_keys(Keys.SHIFT, Keys.TAB)
+        self.assertEqual(self.browser.switch_to.active_element.get_attribute("id"), "Borrar")
+        self.assertEqual(self.texts(), before)
+
+    def test_phone_width(self):
+        self.browser.execute_cdp_cmd("Emulation.setDeviceMetricsOverride",
+                                     {"width": 360, "height": 740, "deviceScaleFactor": 2, "mobile": True})
+        try:
+            self.browser.get(PAGE)
+            WebDriverWait(self.browser, 10).until(
+                lambda b: b.execute_script("return document.documentElement.dataset.ready === 'true'"))
+            width = self.browser.execute_script("return document.documentElement.scrollWidth")
+            box = self.browser.execute_script(
+                "return document.getElementById('Trelvani_Fuzzy').getBoundingClientRect().right")
+            self.assertLessEqual(width, 360)
+            self.assertLessEqual(box, 360)
+            self.type_row("XI", ["2", "2", "2", "2"])
+            self.control("Cuadrado").click()
+            self.assertEqual(self.control("ZIV").get_attribute("value"), " 4")
+        finally:
+            self.browser.execute_cdp_cmd("Emulation.clearDeviceMetricsOverride", {})
+
+    def test_hostile_box_contents(self):
+        # A 1 MB paste and a lone surrogate reach the boxes as a paste would.
+        self.browser.execute_script("""
+            const paste = (id, text) => {
+              const box = document.getElementById(id);
+              box.value = text;
+              box.dispatchEvent(new InputEvent('input', {inputType: 'insertFromPaste'}));
+            };
+            paste('XI', '7'.repeat(1 << 20));
+            paste('XII', '\\ud800');
+            paste('YI', '1\\udc00');""")
+        for button in ("Suma", "Cuadrado", "Raiz", "XZ", "Maximo"):
+            self.control(button).click()
+            if self.control("error").is_displayed():
+                self.control("Aceptar").click()
+        self.assertEqual(self.control("XII").get_attribute("value"), " 0")  # read as a 0 by X = Z
+
+
+if __name__ == "__main__":
+    unittest.main(argv=sys.argv[:1], verbosity=2)
