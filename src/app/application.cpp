@@ -14,10 +14,10 @@ namespace trelvani::app {
 void SetUpApplication(QApplication& application) {
     InitResources();
     QApplication::setApplicationName(QStringLiteral("Trelvani"));
-    QApplication::setApplicationDisplayName(QStringLiteral("Trelvani"));
+    // No display name: Qt would append it to the title the window manager shows.
     QApplication::setApplicationVersion(QStringLiteral("1.00"));
     QApplication::setOrganizationName(QStringLiteral("Trelvani"));
-    QApplication::setDesktopFileName(QStringLiteral("trelvani"));
+    QApplication::setDesktopFileName(QStringLiteral("io.github.trelvani.Trelvani"));
 
     QIcon icon;
     icon.addFile(QStringLiteral(":/icons/trelvani-32-mono.xpm"), QSize(32, 32));

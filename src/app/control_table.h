@@ -26,7 +26,8 @@ struct ControlRow {
     int tabIndex;
     ControlFont font;
     bool centred;
-    std::string_view accessibleName;
+    std::string_view accessibleName;         // empty: a label is read as its text
+    std::string_view accessibleDescription;  // what the control is, where its name is its text
 };
 
 inline constexpr int kTwipsPerPixel = 15;

@@ -4,6 +4,7 @@
 #include <limits>
 #include <map>
 
+#include <QAccessible>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -104,15 +105,18 @@ QWidget* MainWindow::createControl(const ControlRow& row) {
     }
     control->setObjectName(name);
     control->setGeometry(PixelGeometry(row));
+    // A label without a name of its own is read as its text.
     control->setAccessibleName(FromUtf8(row.accessibleName));
+    control->setAccessibleDescription(FromUtf8(row.accessibleDescription));
     ApplyFont(control, row.font);
     return control;
 }
 
 QPushButton* MainWindow::createButton(const ControlRow& row, ClickHandler handler) {
     auto* button = new QPushButton(FromUtf8(row.text), this);
-    // Enter and Escape in a box must run nothing.
-    button->setAutoDefault(false);
+    // Enter on a focused button presses it, as Space does. Outside a dialog no
+    // button ever becomes the default, so Enter in a box still runs nothing.
+    button->setAutoDefault(true);
     button->setDefault(false);
     if (handler != nullptr) {
         connect(button, &QPushButton::clicked, this, [this, handler] { runClick(handler); });
@@ -138,6 +142,9 @@ void MainWindow::WindowControls::SetText(Box which, std::string_view text) {
 
 void MainWindow::WindowControls::SetMensajes(std::string_view caption) {
     window_.mensajes_->setText(FromUtf8(caption));
+    // The message is the label's name: a screen reader reads it out.
+    QAccessibleEvent changed(window_.mensajes_, QAccessible::NameChanged);
+    QAccessible::updateAccessibility(&changed);
 }
 
 }  // namespace trelvani::app

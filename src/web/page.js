@@ -54,12 +54,10 @@
       // Its text is its name; a screen reader reads each new message.
       element.setAttribute("role", "status");
       element.setAttribute("aria-live", "polite");
-      element.setAttribute("aria-description", row.accessibleName);
-    } else if (row.kind !== "label") {
-      element.setAttribute("aria-label", row.accessibleName);
-    } else if (row.text === "") {
-      element.setAttribute("aria-hidden", "true");
     }
+    if (row.accessibleName !== "") element.setAttribute("aria-label", row.accessibleName);
+    if (row.accessibleDescription !== "") element.setAttribute("aria-description", row.accessibleDescription);
+    if (row.kind === "label" && row.text === "") element.setAttribute("aria-hidden", "true");
     return element;
   }
 

@@ -90,6 +90,8 @@ EMSCRIPTEN_KEEPALIVE const char* trelvani_control_table() {
                ",\"centred\":" + (row.centred ? "true" : "false") + ",\"box\":" +
                std::to_string(BoxOf(row) ? static_cast<int>(*BoxOf(row)) : -1) + ",\"accessibleName\":";
         AppendJsonString(out, row.accessibleName);
+        out += ",\"accessibleDescription\":";
+        AppendJsonString(out, row.accessibleDescription);
         out.push_back('}');
     }
     out += "]}";

@@ -1,5 +1,6 @@
 #include <clocale>
 
+#include <QAccessible>
 #include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
@@ -99,7 +100,8 @@ private slots:
                 const double points[] = {0.0, 8.25, 9.75, 12.0};
                 QCOMPARE(control->font().pointSizeF(), points[int(row.font)]);
             }
-            QVERIFY2(!control->accessibleName().isEmpty() || row.tabIndex == 0, qPrintable(name));
+            const QString spoken = QAccessible::queryAccessibleInterface(control)->text(QAccessible::Name);
+            QVERIFY2(!spoken.isEmpty() || row.tabIndex == 0, qPrintable(name));
         }
         // Stacking: Label1 index 1 is drawn over index 0.
         const qsizetype front = children.indexOf(window_->findChild<QWidget*>("Label1_1"));
@@ -122,7 +124,7 @@ private slots:
         }
     }
 
-    void enterAndEscapeRunNothing() {
+    void enterRunsNothingInABoxAndPressesAFocusedButton() {
         setOperands({"1", "2", "3", "4"}, {"5", "6", "7", "8"});
         const QStringList before = texts();
         for (const char* name : {"XI", "ZIV", "Def"}) {
@@ -131,13 +133,25 @@ private slots:
             QTest::keyClick(edit(name), Qt::Key_Enter);
             QTest::keyClick(edit(name), Qt::Key_Escape);
         }
-        // A focused button is activated by Space, not by Enter.
-        button("Suma")->setFocus();
-        QTest::keyClick(button("Suma"), Qt::Key_Return);
         QCOMPARE(texts(), before);
-        QTest::keyClick(button("Suma"), Qt::Key_Space);
-        QCOMPARE(edit("ZIV")->text(), QStringLiteral(" 12"));
+        // A focused button is pressed by Return, keypad Enter and Space alike.
+        button("Suma")->setFocus();
+        for (Qt::Key key : {Qt::Key_Return, Qt::Key_Enter, Qt::Key_Space}) {
+            edit("ZIV")->clear();
+            QTest::keyClick(button("Suma"), key, key == Qt::Key_Enter ? Qt::KeypadModifier : Qt::NoModifier);
+            QCOMPARE(edit("ZIV")->text(), QStringLiteral(" 12"));
+        }
         QVERIFY(reported_.isEmpty());
+    }
+
+    void screenReaderReadsTheMessages() {
+        setOperands({"1", "2", "3", "4"}, {"4", "3", "2", "1"});
+        QTest::mouseClick(button("Maximo"), Qt::LeftButton);
+        QAccessibleInterface* mensajes = QAccessible::queryAccessibleInterface(window_->mensajes());
+        QCOMPARE(mensajes->text(QAccessible::Name), QStringLiteral("Ambos numeros son iguales"));
+        QCOMPARE(mensajes->text(QAccessible::Description), QStringLiteral("Área de mensajes"));
+        auto* credits = window_->findChild<QLabel*>("Label1_1");
+        QCOMPARE(QAccessible::queryAccessibleInterface(credits)->text(QAccessible::Name), credits->text());
     }
 
     void eachButtonRunsItsHandler_data() {
