@@ -1,16 +1,17 @@
 #!/usr/bin/env bash
 # Installs the Debian packages a task needs, skipping those already present.
-# Usage: scripts/deps.sh GROUP...   (groups: build app test fuzz bench web browser)
+# Usage: scripts/deps.sh GROUP...   (groups: build app test fuzz bench web browser package)
 set -euo pipefail
 
 declare -A groups=(
   [build]="g++ cmake ninja-build pkg-config nlohmann-json3-dev"
-  [app]="qt6-base-dev libgl-dev qt6-translations-l10n fonts-comic-neue"
+  [app]="qt6-base-dev libgl-dev qt6-translations-l10n fonts-comic-neue librsvg2-bin"
   [test]="libgtest-dev locales"
   [fuzz]="clang libclang-rt-14-dev"
   [bench]="libbenchmark-dev libx11-dev xvfb x11-utils"
   [web]="emscripten libfast-float-dev fonts-comic-neue python3"
   [browser]="chromium chromium-driver python3-selenium"
+  [package]="help2man dpkg-dev lintian desktop-file-utils appstream xvfb x11-utils"
 )
 
 wanted=()

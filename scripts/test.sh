@@ -2,12 +2,13 @@
 # Builds and runs every test: the core, the window (offscreen), the batch
 # program, each once more under a comma-decimal locale; then the core under
 # AddressSanitizer and UndefinedBehaviorSanitizer (the random walk included),
-# the web page (WebAssembly against native, and in headless Chromium), a
-# smoke run of the benchmarks and a short run of each fuzz target.
+# the web page (WebAssembly against native, and in headless Chromium), the
+# Debian package (installed and purged again only under CI), a smoke run of
+# the benchmarks and a short run of each fuzz target.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 export QT_QPA_PLATFORM=offscreen
-bash scripts/deps.sh build app test fuzz bench
+bash scripts/deps.sh build app test fuzz bench web browser package
 bash scripts/locale.sh es_ES.UTF-8
 
 echo "== Compilación y pruebas (dev)"
@@ -21,10 +22,12 @@ cmake --build --preset asan
 ctest --preset asan
 
 echo "== Página web: el núcleo en WebAssembly frente al nativo, y la página en Chromium"
-bash scripts/deps.sh web browser
 cmake --preset web >/dev/null
 cmake --build --preset web
 ctest --preset web
+
+echo "== Paquete Debian (en CI, además, instalado, probado y purgado)"
+if [[ "${CI:-}" == true ]]; then bash scripts/package.sh --install-check; else bash scripts/package.sh; fi
 
 echo "== Benchmarks (compilación y una pasada breve)"
 cmake --preset bench >/dev/null
@@ -36,4 +39,4 @@ bash scripts/fuzz.sh "${TRELVANI_FUZZ_SECONDS:-20}"
 
 # Every step above stops the script on a failure, so reaching here means all passed.
 count() { ctest --preset "$1" -N | awk '/Total Tests:/ {print $3}'; }
-echo "$(( $(count dev) + $(count asan) + $(count web) + 4 )) passed, 0 failed"
+echo "$(( $(count dev) + $(count asan) + $(count web) + 5 )) passed, 0 failed"

@@ -55,7 +55,8 @@
       element.setAttribute("role", "status");
       element.setAttribute("aria-live", "polite");
     }
-    if (row.accessibleName !== "") element.setAttribute("aria-label", row.accessibleName);
+    // A generic element takes no aria-label: labels are read as their text.
+    if (row.kind !== "label") element.setAttribute("aria-label", row.accessibleName);
     if (row.accessibleDescription !== "") element.setAttribute("aria-description", row.accessibleDescription);
     if (row.kind === "label" && row.text === "") element.setAttribute("aria-hidden", "true");
     return element;

@@ -1,0 +1,58 @@
+#!/usr/bin/env bash
+# Builds the Debian package build/release/trelvani_1.00_amd64.deb and checks
+# it with lintian, desktop-file-validate and appstreamcli.
+# With --install-check (CI) it also installs the package, runs both programs
+# from /usr/bin, purges it and checks that nothing of it is left.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+bash scripts/deps.sh build app package
+bash scripts/locale.sh es_ES.UTF-8
+cmake --preset release >/dev/null
+cmake --build --preset release
+cpack --preset deb >/dev/null
+deb=build/release/trelvani_1.00_amd64.deb
+desktop-file-validate src/app/io.github.trelvani.Trelvani.desktop
+appstreamcli validate --no-net src/app/io.github.trelvani.Trelvani.metainfo.xml >/dev/null
+lintian --fail-on error,warning "$deb" 2>&1 | grep -v 'root privileges' || true
+lintian --fail-on error,warning "$deb" >/dev/null 2>&1
+echo "Paquete: $deb"
+[[ "${1:-}" == --install-check ]] || exit 0
+
+as_root=()
+[[ $(id -u) -eq 0 ]] || as_root=(sudo)
+if dpkg-query -W -f='${Status}' trelvani 2>/dev/null | grep -q 'install ok installed'; then
+    echo "trelvani ya está instalado en esta máquina: no se prueba la instalación" >&2
+    exit 1
+fi
+"${as_root[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq "./$deb" >/dev/null
+files=$(dpkg -L trelvani | while read -r path; do [[ -f "$path" ]] && echo "$path"; done)
+
+sum='{"set":{"XI":"1","XII":"2","XIII":"3","XIV":"4","YI":"5","YII":"6","YIII":"7","YIV":"8"},"click":"Suma"}'
+reply=$(echo "$sum" | /usr/bin/trelvani-batch)
+[[ "$reply" == *'"ZI":" 6","ZII":" 8","ZIII":" 10","ZIV":" 12"'* ]] || { echo "suma: $reply" >&2; exit 1; }
+
+# The window on a real X server: shown, with the title the window system gets.
+display=:$((90 + RANDOM % 100))
+Xvfb "$display" -screen 0 800x600x24 -nolisten tcp 2>/dev/null &
+xvfb=$!
+trap 'kill $xvfb 2>/dev/null || true' EXIT
+sleep 0.5
+DISPLAY=$display /usr/bin/trelvani &
+window=$!
+title=
+for _ in $(seq 100); do
+    id=$(DISPLAY=$display xwininfo -root -tree 2>/dev/null | awk '/"Trelvani Numeros Fuzzy Trapezoidales"/ {print $1; exit}')
+    if [[ -n "$id" ]]; then
+        title=$(DISPLAY=$display xprop -id "$id" _NET_WM_NAME)
+        break
+    fi
+    sleep 0.1
+done
+kill "$window"
+wait "$window" 2>/dev/null || true
+[[ "$title" == '_NET_WM_NAME(UTF8_STRING) = "Trelvani Numeros Fuzzy Trapezoidales"' ]] || { echo "título: '$title'" >&2; exit 1; }
+
+"${as_root[@]}" env DEBIAN_FRONTEND=noninteractive apt-get purge -y -qq trelvani >/dev/null
+left=$(for path in $files; do [[ -e "$path" ]] && echo "$path"; done || true)
+[[ -z "$left" ]] || { echo "quedan archivos tras purgar: $left" >&2; exit 1; }
+echo "Paquete instalado, probado y purgado"
