@@ -24,6 +24,12 @@ if dpkg-query -W -f='${Status}' trelvani 2>/dev/null | grep -q 'install ok insta
     echo "trelvani ya está instalado en esta máquina: no se prueba la instalación" >&2
     exit 1
 fi
+xvfb=
+cleanup() {
+    [[ -z "$xvfb" ]] || kill "$xvfb" 2>/dev/null || true
+    "${as_root[@]}" env DEBIAN_FRONTEND=noninteractive apt-get purge -y -qq trelvani >/dev/null 2>&1 || true
+}
+trap cleanup EXIT
 "${as_root[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq "./$deb" >/dev/null
 files=$(dpkg -L trelvani | while read -r path; do [[ -f "$path" ]] && echo "$path"; done)
 
@@ -35,12 +41,11 @@ reply=$(echo "$sum" | /usr/bin/trelvani-batch)
 display=:$((90 + RANDOM % 100))
 Xvfb "$display" -screen 0 800x600x24 -nolisten tcp 2>/dev/null &
 xvfb=$!
-trap 'kill $xvfb 2>/dev/null || true' EXIT
-sleep 0.5
-DISPLAY=$display /usr/bin/trelvani &
+for _ in $(seq 100); do DISPLAY=$display xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
+DISPLAY=$display /usr/bin/trelvani 2>build/release/trelvani-installed.log &
 window=$!
 title=
-for _ in $(seq 100); do
+for _ in $(seq 300); do
     id=$(DISPLAY=$display xwininfo -root -tree 2>/dev/null | awk '/"Trelvani Numeros Fuzzy Trapezoidales"/ {print $1; exit}')
     if [[ -n "$id" ]]; then
         title=$(DISPLAY=$display xprop -id "$id" _NET_WM_NAME)
@@ -48,11 +53,17 @@ for _ in $(seq 100); do
     fi
     sleep 0.1
 done
-kill "$window"
+kill "$window" 2>/dev/null || true
 wait "$window" 2>/dev/null || true
-[[ "$title" == '_NET_WM_NAME(UTF8_STRING) = "Trelvani Numeros Fuzzy Trapezoidales"' ]] || { echo "título: '$title'" >&2; exit 1; }
+[[ "$title" == '_NET_WM_NAME(UTF8_STRING) = "Trelvani Numeros Fuzzy Trapezoidales"' ]] || {
+    echo "título: '$title'" >&2
+    cat build/release/trelvani-installed.log >&2
+    exit 1
+}
 
 "${as_root[@]}" env DEBIAN_FRONTEND=noninteractive apt-get purge -y -qq trelvani >/dev/null
+trap - EXIT
+kill "$xvfb" 2>/dev/null || true
 left=$(for path in $files; do [[ -e "$path" ]] && echo "$path"; done || true)
 [[ -z "$left" ]] || { echo "quedan archivos tras purgar: $left" >&2; exit 1; }
 echo "Paquete instalado, probado y purgado"
