@@ -42,7 +42,7 @@ display=:$((90 + RANDOM % 100))
 Xvfb "$display" -screen 0 800x600x24 -nolisten tcp 2>/dev/null &
 xvfb=$!
 for _ in $(seq 100); do DISPLAY=$display xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
-DISPLAY=$display /usr/bin/trelvani 2>build/release/trelvani-installed.log &
+DISPLAY=$display QT_QPA_PLATFORM=xcb /usr/bin/trelvani 2>build/release/trelvani-installed.log &
 window=$!
 title=
 for _ in $(seq 300); do
