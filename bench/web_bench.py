@@ -13,7 +13,7 @@ from selenium import webdriver
 from selenium.webdriver.chrome.service import Service
 
 page = pathlib.Path(sys.argv[1]).resolve()
-runs = int(sys.argv[2]) if len(sys.argv) > 2 else 15
+runs = int(sys.argv[2]) if len(sys.argv) > 2 else 31
 
 trivial = pathlib.Path(tempfile.mkdtemp()) / "trivial.html"
 trivial.write_text("""<!DOCTYPE html><html lang="es"><head><meta charset="utf-8"><title>t</title></head>

@@ -107,7 +107,7 @@ class Page(unittest.TestCase):
 
     def test_controls_stand_where_the_table_puts_them(self):
         table = json.loads(self.browser.execute_script(
-            "return document.getElementById('Trelvani_Fuzzy').dataset.table"))
+            "return document.getElementById('Trelvani_Fuzzy').controlTable"))
         self.assertEqual(len(table["controls"]), 33)
         origin = self.control("Trelvani_Fuzzy").rect
         for row in table["controls"]:
