@@ -9,8 +9,8 @@ import statistics
 import sys
 import tempfile
 
-from selenium import webdriver
-from selenium.webdriver.chrome.service import Service
+sys.path.insert(0, str(pathlib.Path(__file__).resolve().parent.parent / "tests" / "web"))
+from browser import start_browser  # noqa: E402
 
 page = pathlib.Path(sys.argv[1]).resolve()
 runs = int(sys.argv[2]) if len(sys.argv) > 2 else 31
@@ -33,12 +33,7 @@ new MutationObserver((changes, observer) => {
 }).observe(document, {attributes: true, attributeFilter: ["data-ready"], subtree: true});
 """
 
-options = webdriver.ChromeOptions()
-options.binary_location = "/usr/bin/chromium"
-for flag in ("--headless=new", "--no-sandbox", "--disable-gpu", "--disable-quic", "--no-first-run",
-             "--disable-background-networking", "--disable-component-update", "--disable-sync"):
-    options.add_argument(flag)
-browser = webdriver.Chrome(service=Service("/usr/bin/chromedriver"), options=options)
+browser = start_browser()
 try:
     browser.execute_cdp_cmd("Page.addScriptToEvaluateOnNewDocument", {"source": PROBE})
     times = {"trelvani": [], "trivial": []}
