@@ -8,6 +8,7 @@
   const plot = document.getElementById("funciones");
   const dialog = document.getElementById("error");
   const controls = {};
+  const clientSize = { width: 0, height: 0 };
   let core = null;
 
   function cString(pointer) { return core.UTF8ToString(pointer); }
@@ -57,6 +58,10 @@
     // Kept for scripts and tests that check the page against the table.
     window_.controlTable = description;
     const rows = table.controls;
+    clientSize.width = table.width / table.twipsPerPixel;
+    clientSize.height = table.height / table.twipsPerPixel;
+    window_.style.width = frame.style.width = clientSize.width + "px";
+    window_.style.height = frame.style.height = clientSize.height + "px";
     // The document order is the tab order; earlier rows are drawn on top.
     rows.forEach((row, position) => { row.stacking = rows.length - position; });
     const firstTab = Math.min(...rows.filter((row) => row.kind !== "label").map((row) => row.tabIndex));
@@ -198,10 +203,10 @@
   // Told by a ResizeObserver, after layout, so start-up never waits on one.
   function fit(entries) {
     const available = entries[0].contentRect.width;
-    const scale = Math.min(1, available / 444);
+    const scale = Math.min(1, available / clientSize.width);
     window_.style.transform = scale < 1 ? "scale(" + scale + ")" : "";
-    frame.style.width = 444 * scale + "px";
-    frame.style.height = 406 * scale + "px";
+    frame.style.width = clientSize.width * scale + "px";
+    frame.style.height = clientSize.height * scale + "px";
   }
 
   // The compiled core travels inside the page as base64.
