@@ -142,12 +142,15 @@ std::optional<std::string> Parse(std::string_view line, Request& request) {
 // as JSON strings, their UTF-8 kept as it is.
 class ReplyWriter {
 public:
-    explicit ReplyWriter(ReplyOutput& out) : out_(out) { buffer_.reserve(kFlushAt + 64); }
-    ~ReplyWriter() = default;
+    explicit ReplyWriter(ReplyOutput& out) : out_(out) { buffer_.reserve(kFlushAt); }
 
     void Raw(std::string_view text) {
+        if (buffer_.size() + text.size() > kFlushAt) {
+            Flush();
+            // A long text goes out as it stands rather than through the buffer.
+            if (text.size() >= kFlushAt) return out_.Write(text);
+        }
         buffer_.append(text);
-        if (buffer_.size() >= kFlushAt) Flush();
     }
 
     void String(std::string_view text) {
