@@ -87,10 +87,11 @@ int Run() {
         if (status == LineReader::Status::End) break;
         try {
             if (status == LineReader::Status::TooLong) {
-                Session::Reject("línea demasiado larga: más de 4194304 bytes", out);
+                Session::Reject("línea demasiado larga: más de " + std::to_string(trelvani::batch::kMaxLineBytes) + " bytes",
+                                out);
                 allValid = false;
             } else if (status == LineReader::Status::OutOfMemory) {
-                Session::Reject("memoria insuficiente para esta línea", out);
+                Session::Reject(trelvani::batch::kNoMemoryReason, out);
                 allValid = false;
             } else if (trelvani::batch::IsBlank(line)) {
                 continue;
@@ -98,7 +99,7 @@ int Run() {
                 try {
                     allValid = session.Handle(line, out) && allValid;
                 } catch (const std::bad_alloc&) {
-                    Session::Reject("memoria insuficiente para esta línea", out);
+                    Session::Reject(trelvani::batch::kNoMemoryReason, out);
                     allValid = false;
                 }
             }

@@ -208,7 +208,7 @@ bool Session::Handle(std::string_view line, ReplyOutput& out) {
         }
     } catch (const std::bad_alloc&) {
         request = {};
-        Reject("memoria insuficiente para esta línea", out);
+        Reject(kNoMemoryReason, out);
         return false;
     }
     for (auto& [box, text] : request.texts) controls_.TakeText(box, std::move(text));

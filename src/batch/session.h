@@ -12,6 +12,9 @@ namespace trelvani::batch {
 // bounds what one line can make the program hold.
 inline constexpr std::size_t kMaxLineBytes = std::size_t{4} << 20;
 
+// The reason given for a line that could not be held in memory.
+inline constexpr std::string_view kNoMemoryReason = "memoria insuficiente para esta línea";
+
 // Where a reply goes. A long reply arrives in pieces, so it is never held
 // whole; a failed write throws.
 class ReplyOutput {
