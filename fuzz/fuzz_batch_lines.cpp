@@ -1,6 +1,7 @@
 // Lines of a batch session against a reading of the same line through
 // nlohmann-json's DOM: the streaming reader must accept exactly the lines of
 // the right shape, set exactly their texts, and change nothing otherwise.
+#include <algorithm>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
@@ -11,6 +12,7 @@
 
 #include <nlohmann/json.hpp>
 
+#include "batch/line_reader.h"
 #include "batch/session.h"
 #include "ops/buttons.h"
 
@@ -52,10 +54,44 @@ bool IsRequest(std::string_view line, const json& document) {
     return true;
 }
 
+// The input as it may arrive from a pipe: in reads of any size, here
+// from 1 byte to `largest`, chosen by a generator seeded from the input.
+class SplitSource final : public trelvani::batch::ByteSource {
+public:
+    SplitSource(std::string_view input, std::size_t largest) : input_(input), largest_(largest), state_(input.size()) {}
+    std::size_t Read(char* into, std::size_t capacity) override {
+        state_ = state_ * 6364136223846793005u + 1442695040888963407u;
+        std::size_t count = 1 + (state_ >> 33) % largest_;
+        count = std::min({count, capacity, input_.size() - at_});
+        std::copy_n(input_.data() + at_, count, into);
+        at_ += count;
+        return count;
+    }
+
+private:
+    std::string_view input_;
+    std::size_t largest_;
+    std::uint64_t state_;
+    std::size_t at_ = 0;
+};
+
+// The whole session's replies, and whether every line was valid. A short
+// line limit brings overlong lines within the fuzzer's reach.
+std::string AnswerAll(std::string_view input, std::size_t largestRead) {
+    SplitSource source(input, largestRead);
+    trelvani::batch::StringOutput out;
+    const bool valid = trelvani::batch::AnswerLines(source, out, 64);
+    return out.text + (valid ? "valid" : "invalid");
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::string_view input(reinterpret_cast<const char*>(data), size);
+    // However the input is split into reads, the replies are the same.
+    const std::string whole = AnswerAll(input, input.size() + 1);
+    for (std::size_t largest : {1u, 3u, 17u}) Check(AnswerAll(input, largest) == whole, "replies depend on the reads", input);
+
     trelvani::batch::Session session;
     for (std::size_t start = 0; start <= input.size();) {
         std::size_t end = input.find('\n', start);

@@ -28,5 +28,8 @@ done
 as_root=()
 [[ $(id -u) -eq 0 ]] || as_root=(sudo)
 echo "Instalando: ${wanted[*]}"
-"${as_root[@]}" env DEBIAN_FRONTEND=noninteractive apt-get update -qq
-"${as_root[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq "${wanted[@]}"
+# On a fresh desktop the automatic updates often hold the package manager's
+# lock for a while: wait for it rather than fail.
+apt=("${as_root[@]}" env DEBIAN_FRONTEND=noninteractive apt-get -o DPkg::Lock::Timeout=600)
+"${apt[@]}" update -qq
+"${apt[@]}" install -y -qq "${wanted[@]}"

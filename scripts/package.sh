@@ -45,10 +45,12 @@ for _ in $(seq 100); do DISPLAY=$display xdpyinfo >/dev/null 2>&1 && break; slee
 DISPLAY=$display QT_QPA_PLATFORM=xcb /usr/bin/trelvani 2>build/release/trelvani-installed.log &
 window=$!
 title=
+class=
 for _ in $(seq 300); do
     id=$(DISPLAY=$display xwininfo -root -tree 2>/dev/null | awk '/"Trelvani Numeros Fuzzy Trapezoidales"/ {print $1; exit}')
     if [[ -n "$id" ]]; then
         title=$(DISPLAY=$display xprop -id "$id" _NET_WM_NAME)
+        class=$(DISPLAY=$display xprop -id "$id" WM_CLASS)
         break
     fi
     sleep 0.1
@@ -60,6 +62,9 @@ wait "$window" 2>/dev/null || true
     cat build/release/trelvani-installed.log >&2
     exit 1
 }
+# Docks group the window with its launcher by the class the entry names.
+wm_class=$(sed -n 's/^StartupWMClass=//p' /usr/share/applications/io.github.trelvani.Trelvani.desktop)
+[[ -n "$wm_class" && "$class" == *", \"$wm_class\""* ]] || { echo "WM_CLASS: '$class', StartupWMClass: '$wm_class'" >&2; exit 1; }
 
 "${as_root[@]}" env DEBIAN_FRONTEND=noninteractive apt-get purge -y -qq trelvani >/dev/null
 trap - EXIT

@@ -2,7 +2,6 @@
 
 #include <array>
 #include <cstddef>
-#include <cstdio>
 #include <stdexcept>
 #include <string>
 
@@ -14,26 +13,48 @@ public:
     using std::runtime_error::runtime_error;
 };
 
+// Where the bytes of a session come from.
+class ByteSource {
+public:
+    virtual ~ByteSource() = default;
+    // Reads at most `capacity` bytes, whatever has arrived, waiting only when
+    // nothing has. 0 is the end of the input; a failure throws ReadFailure.
+    virtual std::size_t Read(char* into, std::size_t capacity) = 0;
+};
+
+// A file descriptor read with read(2), which returns as soon as anything
+// has arrived: a line from a pipe or a terminal is answered at once.
+class DescriptorSource final : public ByteSource {
+public:
+    explicit DescriptorSource(int descriptor) : descriptor_(descriptor) {}
+    std::size_t Read(char* into, std::size_t capacity) override;
+
+private:
+    int descriptor_;
+};
+
 // Splits a stream into lines without ever holding more than `limit` bytes
-// of one: the rest of a longer line is skipped unread into memory.
+// of one: the rest of a longer line is skipped unread into memory. A line
+// ends with LF or CRLF, and the end is not counted against the limit.
 class LineReader {
 public:
     enum class Status { Line, TooLong, OutOfMemory, End };
 
-    LineReader(std::FILE* in, std::size_t limit) : in_(in), limit_(limit) {}
+    LineReader(ByteSource& in, std::size_t limit) : in_(in), limit_(limit) {}
 
-    // Fills `line` (without its newline) and says what was found. Throws
-    // ReadFailure when the stream reports an error.
+    // Fills `line` (without its end) and says what was found. A line of
+    // nothing but blanks comes back empty, whatever its length.
     Status Next(std::string& line);
 
 private:
     bool Refill();
 
-    std::FILE* in_;
+    ByteSource& in_;
     std::size_t limit_;
     std::array<char, 64 * 1024> buffer_{};
     std::size_t begin_ = 0;
     std::size_t end_ = 0;
+    bool ended_ = false;
 };
 
 }  // namespace trelvani::batch

@@ -1,3 +1,5 @@
+#include <unistd.h>
+
 #include <cerrno>
 #include <clocale>
 #include <cstdio>
@@ -29,8 +31,10 @@ Un error de cálculo deja los textos como estaban antes del botón:
   "error": {"number": 11, "description": "División por cero"}
 Una línea que no se entiende no cambia nada y recibe {"invalid": "motivo"}:
 JSON mal formado, una clave o casilla desconocida o repetida, un valor que
-no es del tipo esperado, un byte nulo, o más de 4 MiB (4194304 bytes).
-Las líneas en blanco se ignoran.
+no es del tipo esperado, un byte nulo, o más de 4 MiB (4194304 bytes, sin
+contar el fin de línea, LF o CRLF). Las líneas en blanco se ignoran. Cada
+línea se responde en cuanto llega su fin de línea; en un terminal, Ctrl-D al
+principio de una línea termina.
 
 Estado de salida:
   0  todas las líneas eran válidas
@@ -52,63 +56,37 @@ constexpr int kCannotGoOn = 2;
 
 // A reply that cannot be written stops the program: going on would answer
 // lines that nobody sees.
-class WriteFailure {};
+struct WriteFailure {
+    int error = errno;
+};
 
 class StandardOutput final : public trelvani::batch::ReplyOutput {
 public:
     void Write(std::string_view piece) override {
         if (std::fwrite(piece.data(), 1, piece.size(), stdout) != piece.size()) throw WriteFailure{};
     }
-    void EndLine() {
+    void EndLine() override {
         if (std::fputc('\n', stdout) == EOF || std::fflush(stdout) != 0) throw WriteFailure{};
     }
 };
 
-int Stop(const char* what) {
-    std::fprintf(stderr, "trelvani-batch: %s: %s\n", what, std::strerror(errno));
+int Stop(const char* what, const char* why = std::strerror(errno)) {
+    std::fprintf(stderr, "trelvani-batch: %s: %s\n", what, why);
     return kCannotGoOn;
 }
 
 int Run() {
-    using trelvani::batch::LineReader;
-    using trelvani::batch::Session;
     StandardOutput out;
-    Session session;
-    LineReader reader(stdin, trelvani::batch::kMaxLineBytes);
-    bool allValid = true;
-    std::string line;
-    for (;;) {
-        LineReader::Status status;
-        try {
-            status = reader.Next(line);
-        } catch (const trelvani::batch::ReadFailure&) {
-            return Stop("no se pudo leer la entrada");
-        }
-        if (status == LineReader::Status::End) break;
-        try {
-            if (status == LineReader::Status::TooLong) {
-                Session::Reject("línea demasiado larga: más de " + std::to_string(trelvani::batch::kMaxLineBytes) + " bytes",
-                                out);
-                allValid = false;
-            } else if (status == LineReader::Status::OutOfMemory) {
-                Session::Reject(trelvani::batch::kNoMemoryReason, out);
-                allValid = false;
-            } else if (trelvani::batch::IsBlank(line)) {
-                continue;
-            } else {
-                try {
-                    allValid = session.Handle(line, out) && allValid;
-                } catch (const std::bad_alloc&) {
-                    Session::Reject(trelvani::batch::kNoMemoryReason, out);
-                    allValid = false;
-                }
-            }
-            out.EndLine();
-        } catch (const WriteFailure&) {
-            return Stop("no se pudo escribir la respuesta");
-        }
+    trelvani::batch::DescriptorSource input(STDIN_FILENO);
+    try {
+        return trelvani::batch::AnswerLines(input, out) ? kAllValid : kSomeInvalid;
+    } catch (const trelvani::batch::ReadFailure& failure) {
+        return Stop("no se pudo leer la entrada", failure.what());
+    } catch (const WriteFailure& failure) {
+        return Stop("no se pudo escribir la respuesta", std::strerror(failure.error));
+    } catch (const std::bad_alloc&) {
+        return Stop("memoria insuficiente", std::strerror(ENOMEM));
     }
-    return allValid ? kAllValid : kSomeInvalid;
 }
 
 }  // namespace

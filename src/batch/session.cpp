@@ -2,13 +2,16 @@
 
 #include <array>
 #include <charconv>
+#include <cstring>
 #include <new>
 #include <optional>
+#include <string>
 #include <utility>
 #include <vector>
 
 #include <nlohmann/json.hpp>
 
+#include "batch/line_reader.h"
 #include "ops/buttons.h"
 
 namespace trelvani::batch {
@@ -138,24 +141,31 @@ std::optional<std::string> Parse(std::string_view line, Request& request) {
     return std::nullopt;
 }
 
-// Builds a reply in a small buffer and passes it on in pieces: texts escaped
-// as JSON strings, their UTF-8 kept as it is.
+// Builds a reply in a small buffer of its own and passes it on in pieces:
+// texts escaped as JSON strings, their UTF-8 kept as it is. It never
+// allocates, so a reply can be given whatever memory is left.
 class ReplyWriter {
 public:
-    explicit ReplyWriter(ReplyOutput& out) : out_(out) { buffer_.reserve(kFlushAt); }
+    explicit ReplyWriter(ReplyOutput& out) : out_(out) {}
 
     void Raw(std::string_view text) {
-        if (buffer_.size() + text.size() > kFlushAt) {
+        if (text.size() > buffer_.size() - size_) {
             Flush();
             // A long text goes out as it stands rather than through the buffer.
-            if (text.size() >= kFlushAt) return out_.Write(text);
+            if (text.size() >= buffer_.size()) return out_.Write(text);
         }
-        buffer_.append(text);
+        std::memcpy(buffer_.data() + size_, text.data(), text.size());
+        size_ += text.size();
+    }
+
+    void Put(char c) {
+        if (size_ == buffer_.size()) Flush();
+        buffer_[size_++] = c;
     }
 
     void String(std::string_view text) {
         static constexpr char kHex[] = "0123456789abcdef";
-        buffer_.push_back('"');
+        Put('"');
         std::size_t plainFrom = 0;
         for (std::size_t i = 0; i < text.size(); ++i) {
             const char c = text[i];
@@ -175,18 +185,18 @@ public:
             }
         }
         Raw(text.substr(plainFrom));
-        buffer_.push_back('"');
+        Put('"');
     }
 
     void Flush() {
-        out_.Write(buffer_);
-        buffer_.clear();
+        if (size_ > 0) out_.Write({buffer_.data(), size_});
+        size_ = 0;
     }
 
 private:
-    static constexpr std::size_t kFlushAt = 64 * 1024;
     ReplyOutput& out_;
-    std::string buffer_;
+    std::array<char, 16 * 1024> buffer_;
+    std::size_t size_ = 0;
 };
 
 }  // namespace
@@ -201,27 +211,30 @@ void Session::Reject(std::string_view reason, ReplyOutput& out) {
 
 bool Session::Handle(std::string_view line, ReplyOutput& out) {
     Request request;
+    std::optional<RuntimeError> error;
     try {
         if (auto reason = Parse(line, request)) {
             Reject(*reason, out);
             return false;
         }
+        for (auto& [box, text] : request.texts) controls_.TakeText(box, text);
+        if (request.button != nullptr) error = RunClick(request.button->handler, controls_);
     } catch (const std::bad_alloc&) {
+        // Whatever the line had set or the click had written is taken back.
+        controls_.UndoChanges();
         request = {};
         Reject(kNoMemoryReason, out);
         return false;
     }
-    for (auto& [box, text] : request.texts) controls_.TakeText(box, std::move(text));
-    request.texts = {};
-    std::optional<RuntimeError> error;
-    if (request.button != nullptr) error = RunClick(request.button->handler, controls_);
+    controls_.KeepChanges();
+    request = {};
 
     ReplyWriter reply(out);
     reply.Raw("{\"texts\":{");
     for (Box box : kAllBoxes) {
         reply.String(BoxName(box));
         reply.Raw(":");
-        reply.String(controls_.Text(box));
+        reply.String(controls_.View(box));
         reply.Raw(",");
     }
     reply.Raw("\"Mensajes\":");
@@ -245,6 +258,33 @@ bool Session::Handle(std::string_view line, ReplyOutput& out) {
 
 bool IsBlank(std::string_view line) {
     return line.find_first_not_of(" \t\r\n") == std::string_view::npos;
+}
+
+bool AnswerLines(ByteSource& in, ReplyOutput& out, std::size_t limit) {
+    const std::string tooLong = "línea demasiado larga: más de " + std::to_string(limit) + " bytes";
+    LineReader reader(in, limit);
+    Session session;
+    bool allValid = true;
+    std::string line;
+    for (;;) {
+        switch (reader.Next(line)) {
+        case LineReader::Status::End:
+            return allValid;
+        case LineReader::Status::TooLong:
+            Session::Reject(tooLong, out);
+            allValid = false;
+            break;
+        case LineReader::Status::OutOfMemory:
+            Session::Reject(kNoMemoryReason, out);
+            allValid = false;
+            break;
+        case LineReader::Status::Line:
+            if (IsBlank(line)) continue;
+            allValid = session.Handle(line, out) && allValid;
+            break;
+        }
+        out.EndLine();
+    }
 }
 
 }  // namespace trelvani::batch

@@ -21,6 +21,8 @@ class ReplyOutput {
 public:
     virtual ~ReplyOutput() = default;
     virtual void Write(std::string_view piece) = 0;
+    // Ends a reply; where a person or a program waits for it, it goes out now.
+    virtual void EndLine() { Write("\n"); }
 };
 
 class StringOutput final : public ReplyOutput {
@@ -46,5 +48,13 @@ private:
 
 // True for a line with nothing but JSON white space: it gets no reply.
 bool IsBlank(std::string_view line);
+
+class ByteSource;
+
+// Answers every line of `in` in one session, each as soon as it has arrived.
+// True when every line was valid. A failed read (ReadFailure) or write (the
+// output's own exception) ends it; std::bad_alloc leaves it only where no
+// reply could be given at all.
+bool AnswerLines(ByteSource& in, ReplyOutput& out, std::size_t limit = kMaxLineBytes);
 
 }  // namespace trelvani::batch

@@ -40,24 +40,35 @@ public:
 
 // The boxes without a window, as they stand when the calculator starts:
 // every operand and result box one blank, `Def` two, `Mensajes` one.
+// Changes since the last KeepChanges() can be taken back with UndoChanges(),
+// which never allocates.
 class MemoryControls final : public Controls {
 public:
     MemoryControls();
 
-    std::string Text(Box box) const override;
-    void SetText(Box box, std::string_view text) override;
-    void SetMensajes(std::string_view caption) override;
+    std::string Text(Box box) const override { return texts_[Slot(box)]; }
+    void SetText(Box box, std::string_view text) override { Assign(Slot(box), text); }
+    void SetMensajes(std::string_view caption) override { Assign(kMensajesSlot, caption); }
     // Hands a text over without copying it, so it cannot fail half-way.
-    void TakeText(Box box, std::string&& text) noexcept { texts_[static_cast<std::size_t>(box)] = std::move(text); }
-    const std::string& Mensajes() const { return mensajes_; }
+    void TakeText(Box box, std::string& text) noexcept;
 
-    bool operator==(const MemoryControls& other) const {
-        return texts_ == other.texts_ && mensajes_ == other.mensajes_;
-    }
+    std::string_view View(Box box) const { return texts_[Slot(box)]; }
+    std::string_view Mensajes() const { return texts_[kMensajesSlot]; }
+
+    void KeepChanges() noexcept;
+    void UndoChanges() noexcept;
+
+    bool operator==(const MemoryControls& other) const { return texts_ == other.texts_; }
 
 private:
-    std::array<std::string, kBoxCount> texts_;
-    std::string mensajes_;
+    static constexpr std::size_t kMensajesSlot = kBoxCount;
+    static constexpr std::size_t kSlots = kBoxCount + 1;
+    static std::size_t Slot(Box box) { return static_cast<std::size_t>(box); }
+    void Assign(std::size_t slot, std::string_view text);
+
+    std::array<std::string, kSlots> texts_;
+    std::array<std::string, kSlots> before_;
+    std::array<bool, kSlots> changed_{};
 };
 
 }  // namespace trelvani
