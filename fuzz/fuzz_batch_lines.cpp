@@ -43,6 +43,8 @@ bool IsRequest(std::string_view line, const json& document) {
     for (const auto& [key, value] : document.items()) {
         if (key == "click") {
             if (!value.is_string() || trelvani::ButtonNamed(value.get<std::string>()) == nullptr) return false;
+        } else if (key == "steps") {
+            if (!value.is_boolean()) return false;
         } else if (key != "set" || !value.is_object()) {
             return false;
         } else {

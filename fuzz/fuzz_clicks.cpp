@@ -23,8 +23,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         } else {
             const auto& button = trelvani::kButtons[op % trelvani::kButtons.size()];
             const trelvani::MemoryControls before = controls;
-            const auto error = trelvani::RunClick(button.handler, controls);
-            if (auto problem = trelvani::testing::CheckClick(button.name, before, controls, error)) {
+            trelvani::StepList steps;
+            const auto error = trelvani::RunClick(button.handler, controls, &steps);
+            if (auto problem = trelvani::testing::CheckClick(button.name, before, controls, error, steps)) {
                 std::fprintf(stderr, "%s\n", problem->c_str());
                 std::abort();
             }

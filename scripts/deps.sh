@@ -4,7 +4,7 @@
 set -euo pipefail
 
 declare -A groups=(
-  [build]="g++ cmake ninja-build pkg-config nlohmann-json3-dev"
+  [build]="g++ cmake ninja-build pkg-config nlohmann-json3-dev libfmt-dev"
   [app]="qt6-base-dev libgl-dev qt6-translations-l10n fonts-comic-neue librsvg2-bin"
   [test]="libgtest-dev locales"
   [fuzz]="clang libclang-rt-14-dev"

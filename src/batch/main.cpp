@@ -24,11 +24,19 @@ Cada línea puede llevar:
            YI, YII, YIII, YIV, ZI, ZII, ZIII, ZIV y Def.
   "click"  el botón que se pulsa después: Suma, Resta, Multiplicacion,
            Division, Maximo, Minimo, Cuadrado, Raiz, DEFUZY, Borrar, XZ, YZ.
+  "steps"  true para recibir también el procedimiento del botón.
 
 La respuesta da los textos exactos de las trece casillas y de Mensajes:
   {"texts": {"XI": " 1", ..., "Mensajes": " "}, "error": null}
 Un error de cálculo deja los textos como estaban antes del botón:
   "error": {"number": 11, "description": "División por cero"}
+Con "steps": true la respuesta lleva además "steps", cada valor que el botón
+leyó o calculó, en su orden, con su nombre y su fórmula:
+  {"name": "wXY", "formula": "wX + wY", "value": "1.2999999523162842",
+   "unrounded": "1.3"}
+"value" es el decimal más corto que se lee como el mismo double; "unrounded"
+está donde el valor se redondeó a precisión simple. Si el botón falla, el
+último paso no tiene "value" y lleva "error" con el número del error.
 Una línea que no se entiende no cambia nada y recibe {"invalid": "motivo"}:
 JSON mal formado, una clave o casilla desconocida o repetida, un valor que
 no es del tipo esperado, un byte nulo, o más de 4 MiB (4194304 bytes, sin

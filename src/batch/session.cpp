@@ -20,6 +20,7 @@ namespace {
 struct Request {
     std::vector<std::pair<Box, std::string>> texts;
     const Button* button = nullptr;
+    bool steps = false;
 };
 
 // Reads a line as it is lexed and stops at the first thing a request
@@ -30,7 +31,12 @@ public:
     Request request;
 
     bool null() override { return Scalar(); }
-    bool boolean(bool) override { return Scalar(); }
+    bool boolean(bool value) override {
+        if (expecting_ != Expecting::StepsFlag) return Scalar();
+        request.steps = value;
+        expecting_ = Expecting::TopKey;
+        return true;
+    }
     bool number_integer(number_integer_t) override { return Scalar(); }
     bool number_unsigned(number_unsigned_t) override { return Scalar(); }
     bool number_float(number_float_t, const string_t&) override { return Scalar(); }
@@ -71,6 +77,7 @@ public:
         if (expecting_ == Expecting::TopKey) {
             if (name == "set") return TopKey(seenSet_, Expecting::SetObject, name);
             if (name == "click") return TopKey(seenClick_, Expecting::Click, name);
+            if (name == "steps") return TopKey(seenSteps_, Expecting::StepsFlag, name);
             return Fail("clave desconocida: " + name);
         }
         const auto box = BoxNamed(name);
@@ -93,7 +100,7 @@ public:
     }
 
 private:
-    enum class Expecting { Request, TopKey, SetObject, SetKey, Click, Text, Nothing };
+    enum class Expecting { Request, TopKey, SetObject, SetKey, Click, StepsFlag, Text, Nothing };
 
     // A value the request has no place for.
     bool Scalar() {
@@ -104,6 +111,8 @@ private:
             return Fail("\"set\" debe ser un objeto");
         case Expecting::Click:
             return Fail("\"click\" debe ser una cadena");
+        case Expecting::StepsFlag:
+            return Fail("\"steps\" debe ser true o false");
         case Expecting::Text:
             return Fail("el texto de " + std::string(BoxName(box_)) + " debe ser una cadena");
         default:
@@ -127,6 +136,7 @@ private:
     Box box_ = Box::XI;
     bool seenSet_ = false;
     bool seenClick_ = false;
+    bool seenSteps_ = false;
     std::array<bool, kBoxCount> seenBoxes_{};
 };
 
@@ -212,22 +222,26 @@ void Session::Reject(std::string_view reason, ReplyOutput& out) {
 bool Session::Handle(std::string_view line, ReplyOutput& out) {
     Request request;
     std::optional<RuntimeError> error;
+    std::string stepsJson;
     try {
         if (auto reason = Parse(line, request)) {
             Reject(*reason, out);
             return false;
         }
         for (auto& [box, text] : request.texts) controls_.TakeText(box, text);
-        if (request.button != nullptr) error = RunClick(request.button->handler, controls_);
+        StepList steps;
+        if (request.button != nullptr) {
+            error = RunClick(request.button->handler, controls_, request.steps ? &steps : nullptr);
+        }
+        if (request.steps) stepsJson = StepsJson(steps);
     } catch (const std::bad_alloc&) {
         // Whatever the line had set or the click had written is taken back.
         controls_.UndoChanges();
-        request = {};
         Reject(kNoMemoryReason, out);
         return false;
     }
     controls_.KeepChanges();
-    request = {};
+    request.texts = {};
 
     ReplyWriter reply(out);
     reply.Raw("{\"texts\":{");
@@ -250,6 +264,10 @@ bool Session::Handle(std::string_view line, ReplyOutput& out) {
         reply.Raw("}");
     } else {
         reply.Raw("null");
+    }
+    if (request.steps) {
+        reply.Raw(",\"steps\":");
+        reply.Raw(stepsJson);
     }
     reply.Raw("}");
     reply.Flush();

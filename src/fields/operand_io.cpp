@@ -29,14 +29,25 @@ float ReadSingle(const Controls& controls, Box box) {
     return RoundToSingle(ReadDouble(controls, box));
 }
 
-TrapezoidalNumber ReadOperand(const Controls& controls, Row row) {
+TrapezoidalNumber ReadOperand(const Controls& controls, Row row, Steps& steps) {
+    static constexpr std::string_view kNames[3][4] = {
+        {"x1", "x2", "x3", "x4"}, {"y1", "y2", "y3", "y4"}, {"z1", "z2", "z3", "z4"}};
+    const auto& names = kNames[static_cast<std::size_t>(row)];
     const auto boxes = BoxesOf(row);
+    const auto read = [&](std::size_t i) {
+        return steps.Double(names[i], BoxName(boxes[i]), [&] { return ReadDouble(controls, boxes[i]); });
+    };
     TrapezoidalNumber number;
-    number.c1 = ReadDouble(controls, boxes[0]);
-    number.c2 = ReadDouble(controls, boxes[1]);
-    number.c3 = ReadDouble(controls, boxes[2]);
-    number.c4 = ReadSingle(controls, boxes[3]);
+    number.c1 = read(0);
+    number.c2 = read(1);
+    number.c3 = read(2);
+    number.c4 = steps.Single(names[3], BoxName(boxes[3]), [&] { return ReadDouble(controls, boxes[3]); });
     return number;
+}
+
+TrapezoidalNumber ReadOperand(const Controls& controls, Row row) {
+    Steps none;
+    return ReadOperand(controls, row, none);
 }
 
 void WriteNumber(Controls& controls, Row row, const TrapezoidalNumber& number) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "fields/controls.h"
+#include "fields/steps.h"
 #include "fields/trapezoidal_number.h"
 
 namespace trelvani {
@@ -13,7 +14,9 @@ double ReadDouble(const Controls& controls, Box box);
 // beyond the single range raises Overflow here, before anything is written.
 float ReadSingle(const Controls& controls, Box box);
 
-// Reads components 1 to 4 in that order.
+// Reads components 1 to 4 in that order, each a step named after its row
+// and component ("x1".."x4") with its box's name as the formula.
+TrapezoidalNumber ReadOperand(const Controls& controls, Row row, Steps& steps);
 TrapezoidalNumber ReadOperand(const Controls& controls, Row row);
 // Writes components 1 to 4 in that order, the fourth formatted as a single.
 void WriteNumber(Controls& controls, Row row, const TrapezoidalNumber& number);

@@ -4,14 +4,14 @@
 
 namespace trelvani {
 
-void Borrar_Click(Controls& controls) {
+void Borrar_Click(Controls& controls, Steps&) {
     for (Box box : {Box::XI, Box::XII, Box::XIII, Box::XIV, Box::YI, Box::YII, Box::YIII, Box::YIV}) {
         controls.SetText(box, "");
     }
 }
 
-void XZ_Click(Controls& controls) { WriteNumber(controls, Row::X, ReadOperand(controls, Row::Z)); }
+void XZ_Click(Controls& controls, Steps&) { WriteNumber(controls, Row::X, ReadOperand(controls, Row::Z)); }
 
-void YZ_Click(Controls& controls) { WriteNumber(controls, Row::Y, ReadOperand(controls, Row::Z)); }
+void YZ_Click(Controls& controls, Steps&) { WriteNumber(controls, Row::Y, ReadOperand(controls, Row::Z)); }
 
 }  // namespace trelvani

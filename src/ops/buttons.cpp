@@ -27,9 +27,10 @@ const Button* ButtonNamed(std::string_view name) {
     return nullptr;
 }
 
-std::optional<RuntimeError> RunClick(ClickHandler handler, Controls& controls) {
+std::optional<RuntimeError> RunClick(ClickHandler handler, Controls& controls, StepList* listing) {
+    Steps steps(listing);
     try {
-        handler(controls);
+        handler(controls, steps);
     } catch (const RuntimeError& error) {
         return error;
     }

@@ -6,10 +6,11 @@
 
 #include "fields/controls.h"
 #include "fields/runtime_error.h"
+#include "fields/steps.h"
 
 namespace trelvani {
 
-using ClickHandler = void (*)(Controls&);
+using ClickHandler = void (*)(Controls&, Steps&);
 
 // The twelve command buttons, in tab order, with their captions and the
 // handler each click runs.
@@ -24,7 +25,8 @@ extern const std::array<Button, 12> kButtons;
 const Button* ButtonNamed(std::string_view name);
 
 // Runs one click. A runtime error comes back as a value, with every box and
-// `Mensajes` as they were before the click.
-std::optional<RuntimeError> RunClick(ClickHandler handler, Controls& controls);
+// `Mensajes` as they were before the click. With a listing, the click's
+// steps are added to it, up to the failing one.
+std::optional<RuntimeError> RunClick(ClickHandler handler, Controls& controls, StepList* listing = nullptr);
 
 }  // namespace trelvani

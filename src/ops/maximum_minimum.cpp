@@ -15,25 +15,26 @@ enum class Pick { Greater, Lesser };
 
 // Both means are compared at single precision, so identical operands
 // always compare equal.
-void WriteRanked(Controls& controls, Pick pick) {
-    const TrapezoidalNumber x = ReadOperand(controls, Row::X);
-    const TrapezoidalNumber y = ReadOperand(controls, Row::Y);
-    const double meanX = Mean(x);
-    const float meanY = RoundToSingle(Mean(y));
-    const float singleMeanX = RoundToSingle(meanX);
-    if (singleMeanX == meanY) {
+void WriteRanked(Controls& controls, Steps& steps, Pick pick) {
+    const TrapezoidalNumber x = ReadOperand(controls, Row::X, steps);
+    const TrapezoidalNumber y = ReadOperand(controls, Row::Y, steps);
+    const float meanX = steps.Single("mX", "(x1 + x2 + x3 + x4) / 4", [&] { return Mean(x); });
+    const float meanY = steps.Single("mY", "(y1 + y2 + y3 + y4) / 4", [&] { return Mean(y); });
+    if (meanX == meanY) {
+        steps.Outcome("Mensajes", "mX = mY");
         controls.SetMensajes(kBothEqual);
         return;
     }
-    const bool xIsGreater = singleMeanX > meanY;
+    const bool xIsGreater = meanX > meanY;
     const bool pickX = pick == Pick::Greater ? xIsGreater : !xIsGreater;
+    steps.Outcome("Z", pickX ? "X" : "Y");
     WriteNumber(controls, Row::Z, pickX ? x : y);
 }
 
 }  // namespace
 
-void Maximo_Click(Controls& controls) { WriteRanked(controls, Pick::Greater); }
+void Maximo_Click(Controls& controls, Steps& steps) { WriteRanked(controls, steps, Pick::Greater); }
 
-void Minimo_Click(Controls& controls) { WriteRanked(controls, Pick::Lesser); }
+void Minimo_Click(Controls& controls, Steps& steps) { WriteRanked(controls, steps, Pick::Lesser); }
 
 }  // namespace trelvani

@@ -70,12 +70,22 @@ TEST(Batch, ChainedSession) {
 }
 
 TEST(Batch, RuntimeErrorKeepsTheTextsFromBeforeTheClick) {
-    const BatchRun run = RunBatch(R"({"set": {"YIV": "0"}, "click": "Division"})" "\n");
+    const BatchRun run = RunBatch(R"({"set": {"YIV": "0"}, "click": "Division"})" "\n"
+                                  R"({"set": {"XI": "1"}, "click": "Division", "steps": true})" "\n");
     const std::string y = R"("YI":" ","YII":" ","YIII":" ","YIV":"0")";
     const std::string x = R"("XI":" ","XII":" ","XIII":" ","XIV":" ")";
-    ASSERT_EQ(run.lines.size(), 1u);
+    ASSERT_EQ(run.lines.size(), 2u);
     EXPECT_EQ(run.lines[0], Texts(x, y, kZBlank, R"("  ")", R"(" ")") +
                                 R"(,"error":{"number":6,"description":"Desbordamiento"}})");
+    const std::string x1 = R"("XI":"1","XII":" ","XIII":" ","XIV":" ")";
+    EXPECT_EQ(run.lines[1],
+              Texts(x1, y, kZBlank, R"("  ")", R"(" ")") +
+                  R"(,"error":{"number":11,"description":"División por cero"},"steps":[)"
+                  R"({"name":"x1","formula":"XI","value":"1"},{"name":"x2","formula":"XII","value":"0"},)"
+                  R"({"name":"x3","formula":"XIII","value":"0"},{"name":"x4","formula":"XIV","value":"0","unrounded":"0"},)"
+                  R"({"name":"y1","formula":"YI","value":"0"},{"name":"y2","formula":"YII","value":"0"},)"
+                  R"({"name":"y3","formula":"YIII","value":"0"},{"name":"y4","formula":"YIV","value":"0","unrounded":"0"},)"
+                  R"({"name":"z1","formula":"x1 / y4","error":11}]})");
     EXPECT_EQ(run.status, 0);
 }
 
@@ -90,8 +100,9 @@ TEST(Batch, InvalidLinesChangeNothingAndProcessingGoesOn) {
         "{\"set\": [\"XI\"]}\n"
         "{\"click\": 3}\n"
         "{\"set\": {\"XI\": \"\xff\"}}\n"
+        "{\"click\": \"Suma\", \"steps\": 1}\n"
         "{}\n");
-    ASSERT_EQ(run.lines.size(), 10u);
+    ASSERT_EQ(run.lines.size(), 11u);
     for (std::size_t i = 0; i + 1 < run.lines.size(); ++i) {
         EXPECT_EQ(run.lines[i].rfind(R"({"invalid":")", 0), 0u) << run.lines[i];
     }

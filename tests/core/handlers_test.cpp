@@ -216,38 +216,39 @@ struct ErrorCase {
     Four y;
     Four z;
     int error;
+    std::string_view failingStep;  // the listing's last step; "" for none
 };
 
 TEST(Handlers, RuntimeErrorsChangeNoText) {
     const Four any = {"1", "2", "3", "4"};
     const ErrorCase cases[] = {
-        {"Division", any, {"1", "2", "3", "0"}, any, 11},
-        {"Division", any, {"1", "2", "0", "4"}, any, 11},
-        {"Division", any, {"1", "0", "3", "4"}, any, 11},
-        {"Division", any, {"0", "2", "3", "4"}, any, 11},
-        {"Division", {"1", "2", "3", "0"}, {"0", "2", "3", "4"}, any, 6},
-        {"Division", {"", "", "", ""}, {"", "", "", ""}, any, 6},
-        {"Division", {"1e300", "2", "3", "4"}, {"1", "2", "3", "1e-30"}, any, 6},
-        {"Suma", {"1", "2", "3", "1e39"}, any, any, 6},
-        {"Suma", any, {"1", "2", "3", "-1e39"}, any, 6},
-        {"Suma", {"-3e38", "0", "0", "3e38"}, {"-3e38", "0", "0", "3e38"}, any, 6},
-        {"Suma", {"1.7e308", "2", "3", "4"}, {"1.7e308", "2", "3", "4"}, any, 6},
-        {"Suma", {"1e309", "2", "3", "4"}, any, any, 6},
-        {"Resta", {"1", "2", "3", "3e38"}, {"-3e38", "2", "3", "4"}, any, 6},
-        {"Multiplicacion", {"1e200", "2", "3", "4"}, {"1e200", "2", "3", "4"}, any, 6},
-        {"Multiplicacion", {"0", "2", "3", "1e20"}, {"0", "2", "3", "1e20"}, any, 6},
-        {"Maximo", any, {"1e39", "1e39", "1e39", "0"}, any, 6},
-        {"Minimo", {"1e39", "1e39", "1e39", "0"}, any, any, 6},
-        {"Cuadrado", {"1e200", "2", "3", "4"}, any, any, 6},
-        {"Cuadrado", {"1", "2", "3", "1e20"}, any, any, 6},
-        {"Raiz", {"-1", "0", "1", "4"}, any, any, 5},
-        {"Raiz", {"0", "1", "4", "-9"}, any, any, 5},
-        {"DEFUZY", any, any, {"5", "5", "5", "5"}, 6},
-        {"DEFUZY", any, any, {" ", " ", " ", " "}, 6},
-        {"DEFUZY", any, any, {"1", "3", "2", "2"}, 11},
-        {"DEFUZY", any, any, {"1", "2", "3", "1E+39"}, 6},
-        {"XZ", any, any, {"1", "2", "3", "1E+39"}, 6},
-        {"YZ", any, any, {"1e999", "2", "3", "4"}, 6},
+        {"Division", any, {"1", "2", "3", "0"}, any, 11, "z1"},
+        {"Division", any, {"1", "2", "0", "4"}, any, 11, "z2"},
+        {"Division", any, {"1", "0", "3", "4"}, any, 11, "z3"},
+        {"Division", any, {"0", "2", "3", "4"}, any, 11, "z4"},
+        {"Division", {"1", "2", "3", "0"}, {"0", "2", "3", "4"}, any, 6, "z4"},
+        {"Division", {"", "", "", ""}, {"", "", "", ""}, any, 6, "z1"},
+        {"Division", {"1e300", "2", "3", "4"}, {"1", "2", "3", "1e-30"}, any, 6, "z1"},
+        {"Suma", {"1", "2", "3", "1e39"}, any, any, 6, "x4"},
+        {"Suma", any, {"1", "2", "3", "-1e39"}, any, 6, "y4"},
+        {"Suma", {"-3e38", "0", "0", "3e38"}, {"-3e38", "0", "0", "3e38"}, any, 6, "wXY"},
+        {"Suma", {"1.7e308", "2", "3", "4"}, {"1.7e308", "2", "3", "4"}, any, 6, "z1"},
+        {"Suma", {"1e309", "2", "3", "4"}, any, any, 6, "x1"},
+        {"Resta", {"1", "2", "3", "3e38"}, {"-3e38", "2", "3", "4"}, any, 6, "z4"},
+        {"Multiplicacion", {"1e200", "2", "3", "4"}, {"1e200", "2", "3", "4"}, any, 6, "z1"},
+        {"Multiplicacion", {"0", "2", "3", "1e20"}, {"0", "2", "3", "1e20"}, any, 6, "p"},
+        {"Maximo", any, {"1e39", "1e39", "1e39", "0"}, any, 6, "mY"},
+        {"Minimo", {"1e39", "1e39", "1e39", "0"}, any, any, 6, "mX"},
+        {"Cuadrado", {"1e200", "2", "3", "4"}, any, any, 6, "z1"},
+        {"Cuadrado", {"1", "2", "3", "1e20"}, any, any, 6, "z4"},
+        {"Raiz", {"-1", "0", "1", "4"}, any, any, 5, "z1"},
+        {"Raiz", {"0", "1", "4", "-9"}, any, any, 5, "z4"},
+        {"DEFUZY", any, any, {"5", "5", "5", "5"}, 6, "D"},
+        {"DEFUZY", any, any, {" ", " ", " ", " "}, 6, "D"},
+        {"DEFUZY", any, any, {"1", "3", "2", "2"}, 11, "D"},
+        {"DEFUZY", any, any, {"1", "2", "3", "1E+39"}, 6, "z4"},
+        {"XZ", any, any, {"1", "2", "3", "1E+39"}, 6, ""},
+        {"YZ", any, any, {"1e999", "2", "3", "4"}, 6, ""},
     };
     for (const auto& c : cases) {
         MemoryControls controls;
@@ -257,10 +258,18 @@ TEST(Handlers, RuntimeErrorsChangeNoText) {
         controls.SetText(Box::Def, "d");
         controls.SetMensajes("Ambos numeros son iguales");
         const MemoryControls before = controls;
-        const auto error = RunClick(Handler(c.button), controls);
+        StepList steps;
+        const auto error = RunClick(Handler(c.button), controls, &steps);
         ASSERT_TRUE(error.has_value()) << c.button << ' ' << c.x[0] << ' ' << c.y[0] << ' ' << c.z[0];
         EXPECT_EQ(error->code(), c.error) << c.button << ' ' << c.x[0] << ' ' << c.y[0];
         EXPECT_EQ(controls, before) << c.button;
+        // The listing ends with the step that failed, and only it has no value.
+        const std::string_view failed = steps.empty() ? "" : steps.back().name;
+        EXPECT_EQ(failed, c.failingStep) << c.button << ' ' << c.x[0] << ' ' << c.y[0] << ' ' << c.z[0];
+        if (!steps.empty()) {
+            EXPECT_EQ(steps.back().error, c.error) << c.button;
+        }
+        for (std::size_t i = 0; i + 1 < steps.size(); ++i) EXPECT_TRUE(steps[i].value.has_value()) << c.button;
     }
 }
 

@@ -1,5 +1,6 @@
 #include "click_invariants.h"
 
+#include "fields/number_to_text.h"
 #include "fields/operand_io.h"
 
 namespace trelvani::testing {
@@ -49,15 +50,59 @@ std::optional<std::string> ReadsBack(const MemoryControls& after, Box box) {
     return std::nullopt;
 }
 
+const Step* LastNamed(const StepList& steps, std::string_view name) {
+    for (auto step = steps.rbegin(); step != steps.rend(); ++step) {
+        if (step->name == name) return &*step;
+    }
+    return nullptr;
+}
+
+// The box shows the text of the listed value, a fourth component or the
+// centroid as a single.
+std::optional<std::string> ShowsListed(const MemoryControls& after, Box box, const StepList& steps,
+                                       const std::string& name, bool single) {
+    const Step* step = LastNamed(steps, name);
+    if (step == nullptr || !step->value) return "el procedimiento no da " + name;
+    const std::string listed = single ? NumberToText(static_cast<float>(*step->value)).str()
+                                      : NumberToText(*step->value).str();
+    if (after.View(box) != listed) {
+        return std::string(BoxName(box)) + " muestra '" + after.Text(box) + "' y el procedimiento " + name + " = '" +
+               listed + "'";
+    }
+    return std::nullopt;
+}
+
+std::optional<std::string> MatchesListing(std::string_view button, const MemoryControls& after,
+                                          const StepList& steps) {
+    if (button == "DEFUZY") return ShowsListed(after, Box::Def, steps, "D", true);
+    if ((AllowedWrites(button) & kZ) == 0) return std::nullopt;
+    // Max and Min copy an operand whole, or write nothing.
+    std::string source = "z";
+    if (button == "Maximo" || button == "Minimo") {
+        const Step* outcome = LastNamed(steps, "Z");
+        if (outcome == nullptr) return std::nullopt;
+        source = outcome->formula == "X" ? "x" : "y";
+    }
+    const Box zs[] = {Box::ZI, Box::ZII, Box::ZIII, Box::ZIV};
+    for (int i = 0; i < 4; ++i) {
+        if (auto problem = ShowsListed(after, zs[i], steps, source + std::to_string(i + 1), i == 3)) return problem;
+    }
+    return std::nullopt;
+}
+
 }  // namespace
 
 std::optional<std::string> CheckClick(std::string_view button, const MemoryControls& before,
                                       const MemoryControls& after,
-                                      const std::optional<RuntimeError>& error) {
+                                      const std::optional<RuntimeError>& error, const StepList& steps) {
     if (error) {
         if (!(after == before)) return std::string(button) + ": un error cambió textos";
+        if (!steps.empty() && steps.back().error != error->code()) {
+            return std::string(button) + ": el procedimiento no acaba en el paso que falló";
+        }
         return std::nullopt;
     }
+    if (auto problem = MatchesListing(button, after, steps)) return std::string(button) + ": " + *problem;
     const unsigned allowed = AllowedWrites(button);
     unsigned changed = 0;
     for (Box box : kAllBoxes) {

@@ -6,15 +6,18 @@
 
 #include "fields/controls.h"
 #include "fields/runtime_error.h"
+#include "fields/steps.h"
 
 namespace trelvani::testing {
 
 // What must hold around any click, whatever the boxes held: after a runtime
 // error nothing changed; after a success only the boxes and caption that
-// button writes changed, and every number written reads back. Gives back a
-// description of the first broken rule, or nothing.
+// button writes changed, and every number written reads back and is the
+// text of the value the click's listing gives for it; a failed click's
+// listing ends with the failing step. Gives back a description of the first
+// broken rule, or nothing.
 std::optional<std::string> CheckClick(std::string_view button, const MemoryControls& before,
                                       const MemoryControls& after,
-                                      const std::optional<RuntimeError>& error);
+                                      const std::optional<RuntimeError>& error, const StepList& steps);
 
 }  // namespace trelvani::testing
