@@ -35,38 +35,36 @@ public:
     explicit Steps(StepList* listing) : listing_(listing) {}
 
     template <class Compute>
-    double Double(std::string_view name, std::string_view formula, Compute&& compute) {
-        if (listing_ == nullptr) return compute();
-        const double value = Guarded(name, formula, compute);
-        listing_->push_back({name, formula, value, std::nullopt, std::nullopt});
-        return value;
+    double Double(std::string_view name, std::string_view formula, const Compute& compute) {
+        return RecordDouble(name, formula, Computation(compute));
     }
 
     // Computes in double, then rounds to single.
     template <class Compute>
-    float Single(std::string_view name, std::string_view formula, Compute&& compute) {
-        if (listing_ == nullptr) return RoundToSingle(compute());
-        const double unrounded = Guarded(name, formula, compute);
-        const float value = Guarded(name, formula, [unrounded] { return RoundToSingle(unrounded); });
-        listing_->push_back({name, formula, static_cast<double>(value), unrounded, std::nullopt});
-        return value;
+    float Single(std::string_view name, std::string_view formula, const Compute& compute) {
+        return RecordSingle(name, formula, Computation(compute));
     }
 
     // What the click chose, such as the operand copied into Z.
-    void Outcome(std::string_view name, std::string_view formula) {
-        if (listing_ != nullptr) listing_->push_back({name, formula, std::nullopt, std::nullopt, std::nullopt});
-    }
+    void Outcome(std::string_view name, std::string_view formula);
 
 private:
-    template <class Compute>
-    auto Guarded(std::string_view name, std::string_view formula, const Compute& compute) {
-        try {
-            return compute();
-        } catch (const RuntimeError& error) {
-            listing_->push_back({name, formula, std::nullopt, std::nullopt, error.code()});
-            throw;
-        }
-    }
+    // A computation held by reference, so that computing and recording are
+    // one piece of code whatever the handler computes.
+    class Computation {
+    public:
+        template <class Compute>
+        explicit Computation(const Compute& compute)
+            : object_(&compute), call_([](const void* object) -> double { return (*static_cast<const Compute*>(object))(); }) {}
+        double operator()() const { return call_(object_); }
+
+    private:
+        const void* object_;
+        double (*call_)(const void*);
+    };
+
+    double RecordDouble(std::string_view name, std::string_view formula, Computation compute);
+    float RecordSingle(std::string_view name, std::string_view formula, Computation compute);
 
     StepList* listing_ = nullptr;
 };

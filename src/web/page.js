@@ -20,6 +20,13 @@
     try { return use(pointer); } finally { core._free(pointer); }
   }
 
+  function markdownEscape(text) { return text.replace(/[\\`*_{}\[\]<>()#+\-.!|]/g, "\\$&"); }
+
+  function latexEscape(text) {
+    return text.replace(/[\\{}#$%&_~^]/g, (c) => ({ "\\": "\\textbackslash{}", "~": "\\textasciitilde{}",
+      "^": "\\textasciicircum{}" })[c] || "\\" + c);
+  }
+
   function escapeHtml(text) {
     return text.replace(/[&<>"]/g, (c) => ({ "&": "&amp;", "<": "&lt;", ">": "&gt;", '"': "&quot;" })[c]);
   }
@@ -94,6 +101,7 @@
 
   function click(name, button) {
     const number = withCString(name, (pointer) => core._trelvani_click(pointer));
+    lastClick = { button: name, error: number };
     schedulePlot();
     if (number > 0) showError(number, button);
   }
@@ -122,7 +130,11 @@
   function schedulePlot() {
     if (plotPending || core === null) return;
     plotPending = true;
-    requestAnimationFrame(() => { plotPending = false; drawPlot(); });
+    requestAnimationFrame(() => {
+      plotPending = false;
+      drawPlot();
+      if (lastClick !== null) drawProcedure();
+    });
   }
 
   function readOperands() {
@@ -198,6 +210,152 @@
       }));
     });
   }
+
+  // --- Procedimiento: the steps of the last click, from the handler's run --
+  // The core lists each value as the handler computed it; here they are only
+  // laid out: names in a formula are replaced by the values listed for them.
+  const stepsList = document.getElementById("pasos");
+  const boxTexts = document.getElementById("casillas");
+  const copyNotice = document.getElementById("copiar-aviso");
+  const copyFallback = document.getElementById("copiar-respaldo");
+  const copyButtons = ["copiar-texto", "copiar-markdown", "copiar-latex"].map((id) => document.getElementById(id));
+  const NOTES = {
+    x4: "El cuarto componente se lee en precisión simple.",
+    y4: "El cuarto componente se lee en precisión simple.",
+    z4: "El cuarto componente se guarda en precisión simple.",
+    wXY: "El ancho sumado se redondea a precisión simple antes de añadir z1: ZIV puede diferir de x4 + y4 en la última cifra.",
+    p: "El producto de los anchos se redondea a precisión simple.",
+    c: "El candidato se redondea a precisión simple.",
+    q: "El producto y4 · x4 se redondea a precisión simple; z4 es el mayor de c y q.",
+    mX: "Las medias se comparan en precisión simple.",
+    mY: "Las medias se comparan en precisión simple.",
+    D: "El centroide se muestra en precisión simple (7 cifras).",
+  };
+  let lastClick = null;
+  let procedure = null;
+
+  // One line per step: {math: [...parts joined by " = "], rounded, note, error}.
+  function procedureOf(click) {
+    const steps = JSON.parse(cString(core._trelvani_steps()));
+    const known = {};
+    const lines = steps.map((step) => {
+      if (step.error !== undefined) {
+        const description = cString(core._trelvani_error_description(step.error));
+        return { math: withValues(step, known), error: "error " + step.error + ": " + description };
+      }
+      if (step.value === undefined) {
+        const math = step.name === "Mensajes" ? [step.formula] : [step.name, step.formula];
+        return { math, note: outcomeNote(step, click.button) };
+      }
+      known[step.name] = step.value;
+      const math = withValues(step, known);
+      const rounded = step.unrounded !== undefined && step.unrounded !== step.value;
+      math.push(rounded ? step.unrounded : step.value);
+      return { math, rounded: rounded ? step.value : null, note: rounded ? NOTES[step.name] : undefined };
+    });
+    const written = click.error > 0 ? [] : boxesWritten(click.button, steps);
+    return { button: click.button, lines, boxes: written.map((name) => [name, textOf(name)]) };
+  }
+
+  function withValues(step, known) {
+    const substituted = step.formula.replace(/[A-Za-z]\w*/g, (name) =>
+      known[name] === undefined || name === step.name ? name : known[name][0] === "-" ? "(" + known[name] + ")" : known[name]);
+    return substituted === step.formula ? [step.name, step.formula] : [step.name, step.formula, substituted];
+  }
+
+  function outcomeNote(step, button) {
+    if (step.name === "Mensajes") return "Las medias son iguales: Mensajes lo dice y Z no cambia.";
+    const greater = (button === "Maximo") === (step.formula === "X");
+    return "Z copia " + step.formula + " entero: " + (greater ? "mX > mY" : "mX < mY") + ".";
+  }
+
+  function boxesWritten(button, steps) {
+    if (button === "DEFUZY") return ["Def"];
+    if (["Borrar", "XZ", "YZ"].includes(button)) return [];
+    const z = ["ZI", "ZII", "ZIII", "ZIV"];
+    if (button === "Division") return [...z, "Mensajes"];
+    if (button === "Maximo" || button === "Minimo") return steps.some((s) => s.name === "Z") ? z : ["Mensajes"];
+    return z;
+  }
+
+  function textOf(name) {
+    const control = controls[name];
+    return name === "Mensajes" ? control.textContent : control.value;
+  }
+
+  function lineText(line) {
+    let text = line.math.join(" = ");
+    if (line.rounded) text += " → en precisión simple: " + line.rounded;
+    if (line.error) text += " → " + line.error;
+    return text;
+  }
+
+  function drawProcedure() {
+    procedure = procedureOf(lastClick);
+    lastClick = null;
+    stepsList.replaceChildren(...procedure.lines.map((line) => {
+      const item = document.createElement("li");
+      item.textContent = lineText(line);
+      if (line.error) item.className = "fallo";
+      if (line.note) {
+        const note = document.createElement("span");
+        note.className = "nota";
+        note.textContent = line.note;
+        item.appendChild(note);
+      }
+      return item;
+    }));
+    if (procedure.lines.length === 0) {
+      const item = document.createElement("li");
+      item.textContent = "Este botón no calcula ningún valor: solo copia o borra textos.";
+      stepsList.appendChild(item);
+    }
+    boxTexts.textContent = procedure.boxes.length === 0 ? "" :
+      "Texto de cada casilla: " + procedure.boxes.map(([name, text]) => name + " \"" + text + "\"").join(", ");
+    for (const button of copyButtons) button.disabled = false;
+  }
+
+  // --- The listing as text to paste --------------------------------------
+  function asText(p) {
+    return ["Procedimiento: " + p.button, ...p.lines.map((line, i) => (i + 1) + ". " + lineText(line) +
+      (line.note ? " (" + line.note + ")" : "")), ...p.boxes.map(([name, text]) => name + ": \"" + text + "\"")].join("\n");
+  }
+
+  function asMarkdown(p) {
+    const code = (text) => "`" + text.replace(/`/g, "'") + "`";
+    return ["**Procedimiento: " + p.button + "**", "", ...p.lines.map((line, i) => (i + 1) + ". " +
+      code(line.math.join(" = ")) + (line.rounded ? " → en precisión simple: " + code(line.rounded) : "") +
+      (line.error ? " → " + markdownEscape(line.error) : "") + (line.note ? " — *" + markdownEscape(line.note) + "*" : "")),
+    "", ...p.boxes.map(([name, text]) => "- " + name + ": " + code("\"" + text + "\""))].join("\n");
+  }
+
+  function asLatex(p) {
+    const math = (text) => text.replace(/√([A-Za-z]\w*)/g, "\\sqrt{$1}").replace(/\*/g, "\\cdot ")
+      .replace(/\b([XYZ]I*V?I*|Def)\b/g, "\\mathrm{$1}").replace(/\b([a-z])([A-Z0-9]+)\b/g, "$1_{$2}");
+    return ["\\paragraph{Procedimiento: " + latexEscape(p.button) + "}", "\\begin{enumerate}",
+      ...p.lines.map((line) => "\\item $" + line.math.map(math).join(" = ") +
+        (line.rounded ? " \\to " + line.rounded + "$ (en precisión simple)" : "$") +
+        (line.error ? " " + latexEscape(line.error) : "") + (line.note ? " \\emph{" + latexEscape(line.note) + "}" : "")),
+      "\\end{enumerate}",
+      ...p.boxes.map(([name, text]) => latexEscape(name) + ": \\texttt{\"" + latexEscape(text) + "\"}\\\\")].join("\n");
+  }
+
+  async function copy(text) {
+    copyFallback.hidden = true;
+    try {
+      await navigator.clipboard.writeText(text);
+      copyNotice.textContent = "Copiado.";
+    } catch (refused) {
+      // From file:// the clipboard may be refused: the text is offered to copy by hand.
+      copyFallback.value = text;
+      copyFallback.hidden = false;
+      copyFallback.select();
+      const copied = document.execCommand && document.execCommand("copy");
+      copyNotice.textContent = copied ? "Copiado." : "Seleccione el texto de abajo y cópielo con Ctrl+C.";
+    }
+  }
+  [asText, asMarkdown, asLatex].forEach((format, i) =>
+    copyButtons[i].addEventListener("click", () => { if (procedure !== null) copy(format(procedure)); }));
 
   // --- Phones: the whole window scaled down to the width ----------------
   // Told by a ResizeObserver, after layout, so start-up never waits on one.

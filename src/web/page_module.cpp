@@ -13,6 +13,7 @@
 #include "fields/controls.h"
 #include "fields/operand_io.h"
 #include "fields/runtime_error.h"
+#include "fields/steps.h"
 #include "ops/buttons.h"
 
 namespace {
@@ -98,6 +99,7 @@ private:
 };
 
 std::string g_returned;
+trelvani::StepList g_steps;
 
 }  // namespace
 
@@ -139,13 +141,26 @@ EMSCRIPTEN_KEEPALIVE const char* trelvani_control_table() {
 }
 
 // Runs one button's handler; 0, or the number of the runtime error, with
-// every box as it was before the click.
+// every box as it was before the click. The click's steps are kept for
+// trelvani_steps.
 EMSCRIPTEN_KEEPALIVE int trelvani_click(const char* name) {
     const trelvani::Button* button = trelvani::ButtonNamed(name);
     if (button == nullptr) return -1;
     PageControls controls;
-    const auto error = trelvani::RunClick(button->handler, controls);
+    g_steps.clear();
+    const auto error = trelvani::RunClick(button->handler, controls, &g_steps);
     return error ? error->code() : 0;
+}
+
+// The last click's steps, as trelvani-batch gives them.
+EMSCRIPTEN_KEEPALIVE const char* trelvani_steps() {
+    g_returned = trelvani::StepsJson(g_steps);
+    return g_returned.c_str();
+}
+
+// The description of a runtime error, as the error box gives it.
+EMSCRIPTEN_KEEPALIVE const char* trelvani_error_description(int number) {
+    return trelvani::RuntimeError(static_cast<trelvani::ErrorNumber>(number)).what();
 }
 
 // What the error box says for a runtime error.

@@ -68,6 +68,7 @@ function line() {
     for (let i = below(9); i > 0; --i) request.set[pick(boxes)] = text();
   }
   if (below(6) !== 0) request.click = pick(buttons);
+  if (below(3) === 0) request.steps = below(4) !== 0;
   return Buffer.from(JSON.stringify(request));
 }
 
@@ -101,6 +102,7 @@ for (let i = 0; i < total; ++i) {
 }
 const tally = (pattern) => nativeReplies.filter((r) => pattern.test(r)).length;
 console.log(`${count} requests, ${nativeReplies.length} replies: errors 5/6/11 ${tally(/"number":5,/)}/` +
-  `${tally(/"number":6,/)}/${tally(/"number":11,/)}, invalid ${tally(/^\{"invalid"/)}, exponent forms ${tally(/E[+-]\d/)}`);
+  `${tally(/"number":6,/)}/${tally(/"number":11,/)}, invalid ${tally(/^\{"invalid"/)}, exponent forms ${tally(/E[+-]\d/)}, ` +
+  `with steps ${tally(/"steps":\[\{/)}`);
 console.log(`${total - failed} passed, ${failed} failed`);
 process.exit(failed === 0 && total > count / 2 ? 0 : 1);

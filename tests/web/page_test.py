@@ -64,7 +64,7 @@ class Page(unittest.TestCase):
         self.control("DEFUZY").click()
         texts = self.texts()
         self.assertEqual([texts[b] for b in ("ZI", "ZII", "ZIII", "ZIV", "Def")], [" 6", " 8", " 10", " 12", " 9"])
-        self.browser.execute_script("return new Promise(r => requestAnimationFrame(() => setTimeout(r)))")
+        self.wait_for_frame()
         curves = {c: self.control("curva-" + c).get_attribute("data-components") for c in "XYZ"}
         self.assertEqual(curves, {"X": "1 2 3 4", "Y": "5 6 7 8", "Z": "6 8 10 12"})
         if SCREENSHOT:
@@ -142,6 +142,43 @@ class Page(unittest.TestCase):
             self.assertEqual(self.control("ZIV").get_attribute("value"), " 4")
         finally:
             self.browser.execute_cdp_cmd("Emulation.clearDeviceMetricsOverride", {})
+
+    def test_procedure_lists_the_click_and_copies_it(self):
+        self.type_row("XI", ["-0.3", "-0.2", "-0.1", "0", "0", "0.5", "0.7", "1"])
+        self.control("Suma").click()
+        self.wait_for_frame()
+        lines = [li.get_attribute("textContent") for li in self.browser.find_elements(By.CSS_SELECTOR, "#pasos li")]
+        self.assertEqual(len(lines), 15)
+        self.assertTrue(lines[13].startswith(
+            "wXY = wX + wY = 0.3 + 1 = 1.3 → en precisión simple: 1.2999999523162842"), lines[13])
+        self.assertEqual(self.control("casillas").get_attribute("textContent"),
+                         'Texto de cada casilla: ZI "-.3", ZII " .3", ZIII " .6", ZIV " .9999999"')
+        # The clipboard takes each format; where it is refused, the text is offered to copy by hand.
+        self.browser.execute_script(
+            "window.copied = []; navigator.clipboard.writeText = async (t) => { window.copied.push(t); };")
+        for button in ("copiar-texto", "copiar-markdown", "copiar-latex"):
+            self.control(button).click()
+        copied = self.browser.execute_script("return window.copied")
+        self.assertEqual(len(copied), 3)
+        self.assertIn("14. wXY = wX + wY = 0.3 + 1 = 1.3 → en precisión simple: 1.2999999523162842", copied[0])
+        self.assertIn("14. `wXY = wX + wY = 0.3 + 1 = 1.3` → en precisión simple: `1.2999999523162842`", copied[1])
+        self.assertIn(r"\item $w_{XY} = w_{X} + w_{Y} = 0.3 + 1 = 1.3 \to 1.2999999523162842$", copied[2])
+        self.browser.execute_script("navigator.clipboard.writeText = async () => { throw new Error('no'); };"
+                                    "document.execCommand = () => false;")
+        self.control("copiar-texto").click()
+        fallback = self.control("copiar-respaldo")
+        WebDriverWait(self.browser, 5).until(lambda b: fallback.is_displayed())
+        self.assertEqual(fallback.get_attribute("value"), copied[0])
+        # A failing click lists the steps up to the one that failed.
+        self.type_row("YIV", ["0"])
+        self.control("Division").click()
+        self.control("Aceptar").click()
+        self.wait_for_frame()
+        last = self.browser.find_elements(By.CSS_SELECTOR, "#pasos li")[-1].get_attribute("textContent")
+        self.assertEqual(last, "z1 = x1 / y4 = (-0.3) / 0 → error 11: División por cero")
+
+    def wait_for_frame(self):
+        self.browser.execute_script("return new Promise(r => requestAnimationFrame(() => setTimeout(r)))")
 
     def test_hostile_box_contents(self):
         # A 1 MB paste and a lone surrogate reach the boxes as a paste would.
