@@ -23,8 +23,8 @@
   function markdownEscape(text) { return text.replace(/[\\`*_{}\[\]<>()#+\-.!|]/g, "\\$&"); }
 
   function latexEscape(text) {
-    return text.replace(/[\\{}#$%&_~^]/g, (c) => ({ "\\": "\\textbackslash{}", "~": "\\textasciitilde{}",
-      "^": "\\textasciicircum{}" })[c] || "\\" + c);
+    return text.replace(/[\\{}#$%&_~^|<>]/g, (c) => ({ "\\": "\\textbackslash{}", "~": "\\textasciitilde{}",
+      "^": "\\textasciicircum{}", "|": "\\textbar{}", "<": "\\textless{}", ">": "\\textgreater{}" })[c] || "\\" + c);
   }
 
   function escapeHtml(text) {
@@ -100,8 +100,10 @@
   }
 
   function click(name, button) {
+    const before = texts(HISTORY_BOXES);
     const number = withCString(name, (pointer) => core._trelvani_click(pointer));
     lastClick = { button: name, error: number };
+    noteInHistory(name, before, number);
     schedulePlot();
     if (number > 0) showError(number, button);
   }
@@ -133,7 +135,11 @@
     requestAnimationFrame(() => {
       plotPending = false;
       drawPlot();
-      if (lastClick !== null) drawProcedure();
+      if (lastClick !== null) {
+        drawProcedure();
+        judge();
+      }
+      drawHistory();
     });
   }
 
@@ -340,22 +346,141 @@
       ...p.boxes.map(([name, text]) => latexEscape(name) + ": \\texttt{\"" + latexEscape(text) + "\"}\\\\")].join("\n");
   }
 
-  async function copy(text) {
-    copyFallback.hidden = true;
+  async function copy(text, notice, fallback) {
+    fallback.hidden = true;
     try {
       await navigator.clipboard.writeText(text);
-      copyNotice.textContent = "Copiado.";
+      notice.textContent = "Copiado.";
     } catch (refused) {
       // From file:// the clipboard may be refused: the text is offered to copy by hand.
-      copyFallback.value = text;
-      copyFallback.hidden = false;
-      copyFallback.select();
+      fallback.value = text;
+      fallback.hidden = false;
+      fallback.select();
       const copied = document.execCommand && document.execCommand("copy");
-      copyNotice.textContent = copied ? "Copiado." : "Seleccione el texto de abajo y cópielo con Ctrl+C.";
+      notice.textContent = copied ? "Copiado." : "Seleccione el texto de abajo y cópielo con Ctrl+C.";
     }
   }
-  [asText, asMarkdown, asLatex].forEach((format, i) =>
-    copyButtons[i].addEventListener("click", () => { if (procedure !== null) copy(format(procedure)); }));
+  [asText, asMarkdown, asLatex].forEach((format, i) => copyButtons[i].addEventListener("click", () => {
+    if (procedure !== null) copy(format(procedure), copyNotice, copyFallback);
+  }));
+
+  // --- Comprobar mi resultado: the core judges each hand result -----------
+  const JUDGED = ["ZI", "ZII", "ZIII", "ZIV", "Def"];
+  const handBoxes = JUDGED.map((name) => document.getElementById("Mi" + name));
+  const verdicts = document.getElementById("veredicto");
+
+  function judge() {
+    const items = [];
+    JUDGED.forEach((name, result) => {
+      const verdict = JSON.parse(withCString(handBoxes[result].value, (pointer) => cString(core._trelvani_check(result, pointer))));
+      if (verdict.reading === 0) return;
+      const item = document.createElement("li");
+      if (verdict.reading === 1) {
+        item.textContent = name + ": no es un número.";
+      } else if (verdict.value === "") {
+        item.textContent = name + ": la calculadora aún no lo ha calculado.";
+      } else {
+        item.className = verdict.agrees ? "coincide" : "no-coincide";
+        item.textContent = name + ": " + (verdict.agrees ? "coincide" : "no coincide") +
+          "; la calculadora da \"" + verdict.value + "\"." + (verdict.slip ? " " + verdict.slip : "");
+      }
+      items.push(item);
+    });
+    verdicts.replaceChildren(...items);
+  }
+  for (const box of handBoxes) box.addEventListener("input", () => { if (core !== null) judge(); });
+
+  // --- Historial: every click, kept while the page is open ----------------
+  const HISTORY_BOXES = ["XI", "XII", "XIII", "XIV", "YI", "YII", "YIII", "YIV", "ZI", "ZII", "ZIII", "ZIV"];
+  const historyRows = document.getElementById("historial-filas");
+  const historyNotice = document.getElementById("historial-aviso");
+  const historyFallback = document.getElementById("historial-respaldo");
+  const history = [];
+  let historyDrawn = 0;
+
+  function texts(names) { return names.map(textOf); }
+
+  function noteInHistory(name, before, error) {
+    const after = texts(HISTORY_BOXES);
+    const four = (list, from) => "(" + list.slice(from, from + 4).join("; ") + ")";
+    let result;
+    if (error > 0) {
+      result = "error " + error + ": " + cString(core._trelvani_error_description(error));
+    } else if (name === "DEFUZY") {
+      result = "Def = \"" + textOf("Def") + "\"";
+    } else if (name === "Borrar") {
+      result = "X e Y vaciados";
+    } else if (name === "XZ" || name === "YZ") {
+      result = name[0] + " = " + four(after, name === "XZ" ? 0 : 4);
+    } else if ((name === "Maximo" || name === "Minimo") && four(after, 8) === four(before, 8) &&
+               textOf("Mensajes") === "Ambos numeros son iguales") {
+      result = "Mensajes: " + textOf("Mensajes");
+    } else {
+      result = "Z = " + four(after, 8);
+    }
+    history.push({ operation: name + " (" + controls[name].textContent + ")", boxes: before.slice(0, 8), result });
+  }
+
+  // The table's five columns; a spreadsheet gets each box in a column of its own.
+  function columns(entry, i) {
+    const four = (from) => "(" + entry.boxes.slice(from, from + 4).join("; ") + ")";
+    return [String(i + 1), entry.operation, four(0), four(4), entry.result];
+  }
+
+  // New entries only: a long history costs nothing more per click.
+  function drawHistory() {
+    if (historyDrawn === history.length) return;
+    const rows = document.createDocumentFragment();
+    for (; historyDrawn < history.length; ++historyDrawn) {
+      const row = document.createElement("tr");
+      for (const field of columns(history[historyDrawn], historyDrawn)) {
+        row.appendChild(document.createElement("td")).textContent = field;
+      }
+      rows.appendChild(row);
+    }
+    historyRows.appendChild(rows);
+  }
+
+  const HEADER = ["#", "Operación", "X", "Y", "Resultado"];
+
+  // Quoted, and guarded so that no spreadsheet takes a field for a formula.
+  function csvField(text) {
+    return '"' + (/^[=+\-@\t\r]/.test(text) ? "'" : "") + text.replace(/"/g, '""') + '"';
+  }
+  function historyCsv() {
+    const rows = [["#", "Operación", ...HISTORY_BOXES.slice(0, 8), "Resultado"],
+      ...history.map((entry, i) => [String(i + 1), entry.operation, ...entry.boxes, entry.result])];
+    return "\ufeff" + rows.map((row) => row.map(csvField).join(",")).join("\r\n") + "\r\n";
+  }
+  function markdownCell(text) { return text.replace(/[\\|`*_<>\[\]]/g, "\\$&").replace(/[\r\n]+/g, " "); }
+  function historyMarkdown() {
+    return [HEADER, HEADER.map(() => "---"), ...history.map(columns)]
+      .map((row) => "| " + row.map(markdownCell).join(" | ") + " |").join("\n");
+  }
+  function historyLatex() {
+    const cell = (text) => latexEscape(text.replace(/[\r\n]+/g, " "));
+    return ["\\begin{tabular}{rllll}", HEADER.map(cell).join(" & ") + " \\\\ \\hline",
+      ...history.map((entry, i) => columns(entry, i).map(cell).join(" & ") + " \\\\"), "\\end{tabular}"].join("\n");
+  }
+
+  document.getElementById("exportar-csv").addEventListener("click", () => {
+    const link = document.createElement("a");
+    link.href = URL.createObjectURL(new Blob([historyCsv()], { type: "text/csv;charset=utf-8" }));
+    link.download = "trelvani-historial.csv";
+    link.click();
+    setTimeout(() => URL.revokeObjectURL(link.href), 0);
+    historyNotice.textContent = "Historial exportado.";
+  });
+  document.getElementById("copiar-historial-markdown").addEventListener("click",
+    () => copy(historyMarkdown(), historyNotice, historyFallback));
+  document.getElementById("copiar-historial-latex").addEventListener("click",
+    () => copy(historyLatex(), historyNotice, historyFallback));
+  document.getElementById("borrar-historial").addEventListener("click", () => {
+    history.length = 0;
+    historyDrawn = 0;
+    historyRows.replaceChildren();
+    historyNotice.textContent = "Historial borrado.";
+  });
 
   // --- Phones: the whole window scaled down to the width ----------------
   // Told by a ResizeObserver, after layout, so start-up never waits on one.

@@ -14,6 +14,7 @@
 #include "fields/operand_io.h"
 #include "fields/runtime_error.h"
 #include "fields/steps.h"
+#include "ops/answer_key.h"
 #include "ops/buttons.h"
 
 namespace {
@@ -100,6 +101,7 @@ private:
 
 std::string g_returned;
 trelvani::StepList g_steps;
+trelvani::AnswerKey g_key;
 
 }  // namespace
 
@@ -149,12 +151,27 @@ EMSCRIPTEN_KEEPALIVE int trelvani_click(const char* name) {
     PageControls controls;
     g_steps.clear();
     const auto error = trelvani::RunClick(button->handler, controls, &g_steps);
+    g_key.Update(button->name, g_steps);
     return error ? error->code() : 0;
 }
 
 // The last click's steps, as trelvani-batch gives them.
 EMSCRIPTEN_KEEPALIVE const char* trelvani_steps() {
     g_returned = trelvani::StepsJson(g_steps);
+    return g_returned.c_str();
+}
+
+// A hand result judged against result `result` (ZI, ZII, ZIII, ZIV, Def):
+// {"reading": 0 empty, 1 not a number, 2 a number; "agrees"; "value", the
+// calculator's text; "slip"}.
+EMSCRIPTEN_KEEPALIVE const char* trelvani_check(int result, const char* hand) {
+    if (result < 0 || static_cast<std::size_t>(result) >= trelvani::kCheckedResults) return "";
+    const trelvani::Verdict verdict = g_key.Judge(static_cast<std::size_t>(result), hand);
+    // The value is a box text and the slip one of the core's own sentences:
+    // neither needs escaping.
+    g_returned = "{\"reading\":" + std::to_string(static_cast<int>(verdict.reading)) +
+                 ",\"agrees\":" + (verdict.agrees ? "true" : "false") + ",\"value\":\"" + verdict.value +
+                 "\",\"slip\":\"" + std::string(verdict.slip) + "\"}";
     return g_returned.c_str();
 }
 

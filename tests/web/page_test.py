@@ -177,6 +177,60 @@ class Page(unittest.TestCase):
         last = self.browser.find_elements(By.CSS_SELECTOR, "#pasos li")[-1].get_attribute("textContent")
         self.assertEqual(last, "z1 = x1 / y4 = (-0.3) / 0 → error 11: División por cero")
 
+    def test_hand_result_is_judged_and_slips_named(self):
+        self.type_row("XI", ["1", "2", "3", "4", "5", "6", "7", "8"])
+        self.control("Resta").click()
+        for box, value in (("MiZI", "-7"), ("MiZII", "-4,0"), ("MiZIII", "tres"), ("MiZIV", "-1.0e0")):
+            self.control(box).send_keys(value)
+        verdicts = [li.get_attribute("textContent") for li in self.browser.find_elements(By.CSS_SELECTOR, "#veredicto li")]
+        self.assertEqual(verdicts[0], 'ZI: coincide; la calculadora da "-7".')
+        self.assertTrue(verdicts[1].startswith('ZII: no coincide; la calculadora da "-5". ¿restó sin cruzar'), verdicts[1])
+        self.assertEqual(verdicts[2], "ZIII: no es un número.")
+        self.assertEqual(verdicts[3], 'ZIV: coincide; la calculadora da "-1".')
+        self.assertEqual(self.browser.find_element(By.ID, "veredicto").get_attribute("aria-live"), "polite")
+        # A hostile paste is only "not a number", and no calculator box changes.
+        before = self.texts()
+        self.browser.execute_script("const box = document.getElementById('MiDef');"
+                                    "box.value = '<img src=x onerror=alert(1)>\\ud800😀' + '9'.repeat(1 << 20);"
+                                    "box.dispatchEvent(new Event('input'));")
+        self.assertEqual(self.browser.find_elements(By.CSS_SELECTOR, "#veredicto li")[-1].get_attribute("textContent"),
+                         "Def: no es un número.")
+        self.assertEqual(self.texts(), before)
+
+    def test_history_keeps_every_click_and_exports_escaped(self):
+        hostile = ['=HYPERLINK("x")', "+1|2", "-3", "@a\\b", "\ttab", "a`*_<b>&{}$%#^~"]
+        self.browser.execute_script("""
+            const boxes = ["XI", "XII", "XIII", "XIV", "YI", "YII"];
+            arguments[0].forEach((text, i) => { document.getElementById(boxes[i]).value = text; });
+            window.copied = [];
+            navigator.clipboard.writeText = async (t) => { window.copied.push(t); };
+            URL.createObjectURL = (blob) => { window.exported = blob; return "blob:x"; };
+            HTMLAnchorElement.prototype.click = function () { window.downloaded = this.download; };""", hostile)
+        self.control("Suma").click()
+        for button in ("copiar-historial-markdown", "copiar-historial-latex", "exportar-csv"):
+            self.control(button).click()
+        markdown, latex = self.browser.execute_script("return window.copied")
+        csv = self.browser.execute_async_script("window.exported.text().then(arguments[0])")
+        self.assertEqual(self.browser.execute_script("return window.downloaded"), "trelvani-historial.csv")
+        self.assertIn('"1","Suma (+)","\'=HYPERLINK(""x"")","\'+1|2","\'-3","\'@a\\b","\'\ttab",', csv)
+        self.assertIn("| (=HYPERLINK(\"x\"); +1\\|2; -3; @a\\\\b) |", markdown)
+        self.assertIn("a\\`\\*\\_\\<b\\>&{}$%#^~", markdown)
+        self.assertIn(r"a`*\_\textless{}b\textgreater{}\&\{\}\$\%\#\textasciicircum{}\textasciitilde{}", latex)
+        # Ten thousand entries, and a click still answers at once; nothing else changes.
+        took = self.browser.execute_script("""
+            const resta = document.getElementById("Resta");
+            for (let i = 0; i < 9999; ++i) resta.click();
+            const start = performance.now();
+            resta.click();
+            return performance.now() - start;""")
+        self.wait_for_frame()
+        self.assertLess(took, 50)
+        self.assertEqual(len(self.browser.find_elements(By.CSS_SELECTOR, "#historial-filas tr")), 10001)
+        before = self.texts()
+        self.control("borrar-historial").click()
+        self.assertEqual(self.browser.find_elements(By.CSS_SELECTOR, "#historial-filas tr"), [])
+        self.assertEqual(self.texts(), before)
+
     def wait_for_frame(self):
         self.browser.execute_script("return new Promise(r => requestAnimationFrame(() => setTimeout(r)))")
 

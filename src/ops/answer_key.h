@@ -1,0 +1,49 @@
+#pragma once
+
+#include <array>
+#include <cstddef>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "fields/hand_number.h"
+#include "fields/steps.h"
+
+namespace trelvani {
+
+// The results a student may check by hand: ZI, ZII, ZIII, ZIV and Def.
+inline constexpr std::size_t kCheckedResults = 5;
+
+struct Verdict {
+    HandReading reading = HandReading::Empty;
+    bool agrees = false;
+    // The calculator's text for the result; empty while nothing computed it.
+    std::string value;
+    // A well-known slip that gives the hand result instead, if one does.
+    std::string_view slip;
+};
+
+// What the calculator computed for Z and Def, taken from the clicks' own
+// steps, with the results that well-known slips would have given instead.
+class AnswerKey {
+public:
+    // Takes in a click's steps. Results the click did not compute, or all of
+    // them if it failed, keep what they had.
+    void Update(std::string_view button, const StepList& steps);
+
+    // Judges a hand result against the calculator's, to the digits written.
+    Verdict Judge(std::size_t result, std::string_view hand) const;
+
+private:
+    struct Slip {
+        std::string text;
+        std::string_view message;
+    };
+    struct Result {
+        std::string text;
+        std::vector<Slip> slips;
+    };
+    std::array<Result, kCheckedResults> results_;
+};
+
+}  // namespace trelvani
