@@ -1,8 +1,10 @@
 #!/usr/bin/env python3
 """The page's costs in headless Chromium: from navigation to the first click
 answered, against a trivial page with one input box loaded the same way;
-one click's time inside the page; the file's size.
-Usage: web_bench.py TRELVANI_HTML [RUNS]"""
+one click's time inside the page; the file's size. With --against, another
+build of the page is loaded in the same alternation, for a side-by-side
+comparison on a noisy machine.
+Usage: web_bench.py TRELVANI_HTML [RUNS] [--against OTHER_HTML]"""
 import os
 import pathlib
 import statistics
@@ -12,8 +14,14 @@ import tempfile
 sys.path.insert(0, str(pathlib.Path(__file__).resolve().parent.parent / "tests" / "web"))
 from browser import start_browser  # noqa: E402
 
-page = pathlib.Path(sys.argv[1]).resolve()
-runs = int(sys.argv[2]) if len(sys.argv) > 2 else 31
+args = sys.argv[1:]
+other = None
+if "--against" in args:
+    at = args.index("--against")
+    other = pathlib.Path(args[at + 1]).resolve()
+    del args[at:at + 2]
+page = pathlib.Path(args[0]).resolve()
+runs = int(args[1]) if len(args) > 1 else 31
 
 trivial = pathlib.Path(tempfile.mkdtemp()) / "trivial.html"
 trivial.write_text("""<!DOCTYPE html><html lang="es"><head><meta charset="utf-8"><title>t</title></head>
@@ -36,9 +44,10 @@ new MutationObserver((changes, observer) => {
 browser = start_browser()
 try:
     browser.execute_cdp_cmd("Page.addScriptToEvaluateOnNewDocument", {"source": PROBE})
-    times = {"trelvani": [], "trivial": []}
+    pages = [("trelvani", page), ("trivial", trivial)] + ([("against", other)] if other else [])
+    times = {name: [] for name, _ in pages}
     for _ in range(runs):
-        for name, path in (("trelvani", page), ("trivial", trivial)):
+        for name, path in pages:
             browser.get(path.as_uri())
             answered = None
             for _ in range(500):
@@ -51,6 +60,10 @@ try:
     ours, bare = statistics.median(times["trelvani"]), statistics.median(times["trivial"])
     print(f"first click answered: {ours:.1f} ms, trivial page {bare:.1f} ms, ratio {ours / bare:.2f} "
           f"(medians of {runs} alternating runs)")
+    if other:
+        theirs = statistics.median(times["against"])
+        print(f"against {other.name}: {theirs:.1f} ms, ratio {theirs / bare:.2f}; this page / that one "
+              f"{ours / theirs:.2f}")
 
     browser.get(page.as_uri())
     per_click = browser.execute_script("""
