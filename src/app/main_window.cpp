@@ -5,15 +5,24 @@
 #include <map>
 
 #include <QAccessible>
+#include <QAccessibleWidget>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
 
-#include "app/control_table.h"
+#include "window/control_table.h"
 
 namespace trelvani::app {
 namespace {
+
+using window::ControlFont;
+using window::ControlKind;
+using window::ControlRow;
+using window::kClientHeightTwips;
+using window::kClientWidthTwips;
+using window::kControlTable;
+using window::kTwipsPerPixel;
 
 QString FromUtf8(std::string_view text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
@@ -37,6 +46,22 @@ void ApplyFont(QWidget* widget, ControlFont font) {
     widget->setFont(bold);
 }
 
+// Orca speaks a notification when it is shown, and drops name changes of
+// plain labels: the message area is a notification named by its text.
+class MessageAreaAccessible final : public QAccessibleWidget {
+public:
+    explicit MessageAreaAccessible(MessageArea* area) : QAccessibleWidget(area, QAccessible::Notification) {}
+    QString text(QAccessible::Text kind) const override {
+        if (kind == QAccessible::Name) return static_cast<QLabel*>(widget())->text();
+        return QAccessibleWidget::text(kind);
+    }
+};
+
+QAccessibleInterface* MessageAreaFactory(const QString&, QObject* object) {
+    if (auto* area = qobject_cast<MessageArea*>(object)) return new MessageAreaAccessible(area);
+    return nullptr;
+}
+
 }  // namespace
 
 void ShowErrorBox(QWidget* parent, const RuntimeError& error) {
@@ -47,8 +72,9 @@ void ShowErrorBox(QWidget* parent, const RuntimeError& error) {
 
 MainWindow::MainWindow(ErrorReporter reportError, QWidget* parent)
     : QWidget(parent), reportError_(std::move(reportError)) {
+    QAccessible::installFactory(MessageAreaFactory);  // once; installing it again does nothing
     setObjectName(QStringLiteral("Trelvani_Fuzzy"));
-    setWindowTitle(QStringLiteral("Trelvani Numeros Fuzzy Trapezoidales"));
+    setWindowTitle(FromUtf8(window::kWindowCaption));
     resize(kClientWidthTwips / kTwipsPerPixel, kClientHeightTwips / kTwipsPerPixel);
 
     // Later siblings are drawn over earlier ones, so the front row is made last.
@@ -82,7 +108,8 @@ QWidget* MainWindow::createControl(const ControlRow& row) {
         break;
     }
     case ControlKind::Label: {
-        auto* label = new QLabel(FromUtf8(row.text), this);
+        auto* label = row.name == "Mensajes" ? new MessageArea(FromUtf8(row.text), this)
+                                             : new QLabel(FromUtf8(row.text), this);
         label->setWordWrap(true);
         label->setAlignment(Qt::AlignTop | (row.centred ? Qt::AlignHCenter : Qt::AlignLeft));
         label->setAutoFillBackground(true);
@@ -92,7 +119,7 @@ QWidget* MainWindow::createControl(const ControlRow& row) {
             QPalette palette = label->palette();
             palette.setColor(QPalette::Window, QColor(255, 255, 192));
             label->setPalette(palette);
-            mensajes_ = label;
+            mensajes_ = static_cast<MessageArea*>(label);
         }
         control = label;
         break;
@@ -142,9 +169,10 @@ void MainWindow::WindowControls::SetText(Box which, std::string_view text) {
 
 void MainWindow::WindowControls::SetMensajes(std::string_view caption) {
     window_.mensajes_->setText(FromUtf8(caption));
-    // The message is the label's name: a screen reader reads it out.
-    QAccessibleEvent changed(window_.mensajes_, QAccessible::NameChanged);
-    QAccessible::updateAccessibility(&changed);
+    // A message shown is announced once; an emptied area says nothing.
+    if (caption.empty()) return;
+    QAccessibleEvent shown(window_.mensajes_, QAccessible::ObjectShow);
+    QAccessible::updateAccessibility(&shown);
 }
 
 }  // namespace trelvani::app

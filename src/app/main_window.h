@@ -3,19 +3,36 @@
 #include <array>
 #include <functional>
 
+#include <QLabel>
 #include <QWidget>
 
 #include "fields/controls.h"
 #include "fields/runtime_error.h"
 #include "ops/buttons.h"
 
-class QLabel;
 class QLineEdit;
 class QPushButton;
 
 namespace trelvani::app {
 
+}  // namespace trelvani::app
+
+namespace trelvani::window {
 struct ControlRow;
+}  // namespace trelvani::window
+
+namespace trelvani::app {
+
+using window::ControlRow;
+
+// The message area: a label that screen readers take as a notification,
+// announced whenever a message is shown in it.
+class MessageArea : public QLabel {
+    Q_OBJECT
+
+public:
+    using QLabel::QLabel;
+};
 
 // Shows a runtime error to the user; the window carries on afterwards.
 using ErrorReporter = std::function<void(QWidget* parent, const RuntimeError& error)>;
@@ -30,7 +47,7 @@ public:
     explicit MainWindow(ErrorReporter reportError = ShowErrorBox, QWidget* parent = nullptr);
 
     QLineEdit* box(Box which) const;
-    QLabel* mensajes() const { return mensajes_; }
+    MessageArea* mensajes() const { return mensajes_; }
 
 private:
     // The handlers see the window only through this.
@@ -52,7 +69,7 @@ private:
     ErrorReporter reportError_;
     WindowControls controls_{*this};
     std::array<QLineEdit*, kBoxCount> boxes_{};
-    QLabel* mensajes_ = nullptr;
+    MessageArea* mensajes_ = nullptr;
 };
 
 }  // namespace trelvani::app

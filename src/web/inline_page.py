@@ -2,9 +2,10 @@
 """Puts the page, its style, its scripts, the compiled core and the font into
 one file that works from disk with nothing else beside it."""
 import base64
+import subprocess
 import sys
 
-out, template, style, script, module, wasm, font = sys.argv[1:8]
+out, template, style, script, module, wasm, font, node, window_markup = sys.argv[1:10]
 
 
 def read(path):
@@ -23,7 +24,11 @@ with open(font, "rb") as f:
 with open(wasm, "rb") as f:
     wasm_base64 = base64.b64encode(f.read()).decode("ascii")
 
+# The window's markup, written by the core's own control table.
+window = subprocess.run([node, window_markup], check=True, capture_output=True, text=True).stdout
+
 page = read(template)
+page = page.replace("@@WINDOW@@", window)
 page = page.replace("@@WASM@@", wasm_base64)
 page = page.replace("/*@@STYLE@@*/", read(style).replace("@@FONT@@", font_url))
 page = page.replace("/*@@MODULE@@*/", safe_in_script(read(module)))

@@ -1,5 +1,5 @@
 "use strict";
-// The window drawn from the core's control table, each click run by the
+// The window, written from the core's control table, each click run by the
 // core's handler on the page's own inputs, and a plot of X, Y and Z.
 (function () {
   const SVG = "http://www.w3.org/2000/svg";
@@ -27,57 +27,17 @@
       "^": "\\textasciicircum{}", "|": "\\textbar{}", "<": "\\textless{}", ">": "\\textgreater{}" })[c] || "\\" + c);
   }
 
-  function escapeHtml(text) {
-    return text.replace(/[&<>"]/g, (c) => ({ "&": "&amp;", "<": "&lt;", ">": "&gt;", '"': "&quot;" })[c]);
-  }
-
-  // One row of the table as markup: the whole window is parsed in one go,
-  // which is far quicker at start-up than building it node by node.
-  function controlMarkup(row, table, firstTab) {
-    const id = row.index >= 0 ? row.name + "_" + row.index : row.name;
-    const pixels = (twips) => twips / table.twipsPerPixel + "px";
-    const style = "left:" + pixels(row.left) + ";top:" + pixels(row.top) + ";width:" + pixels(row.width) +
-      ";height:" + pixels(row.height) + ";z-index:" + row.stacking +
-      (row.points > 0 ? ";font-size:" + row.points / 100 + "pt" : "");
-    const classes = [row.kind === "label" ? "etiqueta" : "", row.centred ? "centrado" : "", row.points > 0 ? "comic" : ""]
-      .filter(Boolean).join(" ");
-    let attributes = ' id="' + id + '" style="' + style + '"' + (classes ? ' class="' + classes + '"' : "");
-    // A generic element takes no aria-label: labels are read as their text.
-    if (row.kind !== "label") attributes += ' aria-label="' + escapeHtml(row.accessibleName) + '"';
-    if (row.accessibleDescription !== "") {
-      attributes += ' aria-description="' + escapeHtml(row.accessibleDescription) + '"';
-    }
-    // Mensajes: its text is its name, and a screen reader reads each new message.
-    if (row.name === "Mensajes") attributes += ' role="status" aria-live="polite"';
-    if (row.kind === "button") return '<button type="button"' + attributes + ">" + escapeHtml(row.text) + "</button>";
-    if (row.kind === "textbox") {
-      // Focused as the page is first shown, without a layout of its own.
-      return '<input type="text" spellcheck="false" autocomplete="off"' + attributes +
-        (row.tabIndex === firstTab ? " autofocus" : "") + ' value="' + escapeHtml(row.text) + '">';
-    }
-    if (row.text === "") attributes += ' aria-hidden="true"';
-    return "<div" + attributes + ">" + escapeHtml(row.text) + "</div>";
-  }
-
+  // The window's markup is in the page already, written from the control
+  // table as the page was built; here it is only wired up.
   function build() {
-    const description = cString(core._trelvani_control_table());
-    const table = JSON.parse(description);
-    // Kept for scripts and tests that check the page against the table.
-    window_.controlTable = description;
-    const rows = table.controls;
-    clientSize.width = table.width / table.twipsPerPixel;
-    clientSize.height = table.height / table.twipsPerPixel;
-    window_.style.width = frame.style.width = clientSize.width + "px";
-    window_.style.height = frame.style.height = clientSize.height + "px";
-    // The document order is the tab order; earlier rows are drawn on top.
-    rows.forEach((row, position) => { row.stacking = rows.length - position; });
-    const firstTab = Math.min(...rows.filter((row) => row.kind !== "label").map((row) => row.tabIndex));
-    window_.innerHTML = [...rows].sort((a, b) => a.tabIndex - b.tabIndex)
-      .map((row) => controlMarkup(row, table, firstTab)).join("");
-    for (const element of window_.children) controls[element.id] = element;
+    for (const element of window_.querySelectorAll("[id]")) controls[element.id] = element;
     core.controls = controls;
     core.boxes = [];
-    for (const row of rows) if (row.box >= 0) core.boxes[row.box] = controls[row.name];
+    for (const box of window_.querySelectorAll("[data-box]")) core.boxes[Number(box.dataset.box)] = box;
+    // For scripts and tests that check the page against the table.
+    Object.defineProperty(window_, "controlTable", { get: () => cString(core._trelvani_control_table()) });
+    clientSize.width = parseFloat(frame.style.width);
+    clientSize.height = parseFloat(frame.style.height);
     window_.addEventListener("click", (event) => {
       const button = event.target.closest("button");
       if (button !== null) click(button.id, button);
@@ -202,6 +162,9 @@
       plot.appendChild(svg("text", { x: left - 7, y: y(m) + 3, "text-anchor": "end" }, String(m)));
     }
     plot.appendChild(svg("text", { x: left - 28, y: top - 12 }, "μ"));
+    // What is drawn, for those who cannot see it; the caption is part of it.
+    plot.setAttribute("aria-label", "Funciones de pertenencia de X, Y y Z. " + series.map((s, r) =>
+      s.name + ": " + (operands[r] === null ? "sin dibujar, no se puede leer" : operands[r].join(", "))).join("; "));
     series.forEach((s, r) => {
       const lx = left + 12 + r * 60;
       plot.appendChild(svg("line", { x1: lx, y1: 12, x2: lx + 18, y2: 12, stroke: s.colour, "stroke-width": 2.5 }));

@@ -2,14 +2,13 @@
 // the boxes, reached through the same control access as in the window.
 #include <emscripten.h>
 
-#include <array>
 #include <charconv>
 #include <cstdint>
 #include <cstdlib>
 #include <string>
 #include <string_view>
 
-#include "app/control_table.h"
+#include "window/control_table.h"
 #include "fields/controls.h"
 #include "fields/operand_io.h"
 #include "fields/runtime_error.h"
@@ -58,47 +57,6 @@ private:
     static int Index(Box box) { return static_cast<int>(box); }
 };
 
-// The table as JSON, written into a fixed buffer: nothing here allocates or
-// throws, which keeps the page's start short.
-class TableWriter {
-public:
-    void Raw(std::string_view text) {
-        for (char c : text) Put(c);
-    }
-    void Number(int value) {
-        char digits[16];
-        const auto end = std::to_chars(digits, digits + sizeof digits, value).ptr;
-        Raw({digits, static_cast<std::size_t>(end - digits)});
-    }
-    void String(std::string_view text) {
-        Put('"');
-        for (char c : text) {
-            if (c == '"' || c == '\\') Put('\\');
-            Put(c);
-        }
-        Put('"');
-    }
-    void Field(std::string_view name, int value) {
-        Raw(name);
-        Number(value);
-    }
-    void Field(std::string_view name, std::string_view value) {
-        Raw(name);
-        String(value);
-    }
-    const char* Finish() {
-        Put('\0');
-        return buffer_.data();
-    }
-
-private:
-    void Put(char c) {
-        if (size_ < buffer_.size() - 1) buffer_[size_++] = c;
-    }
-    std::array<char, 16 * 1024> buffer_{};
-    std::size_t size_ = 0;
-};
-
 std::string g_returned;
 trelvani::StepList g_steps;
 trelvani::AnswerKey g_key;
@@ -107,39 +65,10 @@ trelvani::AnswerKey g_key;
 
 extern "C" {
 
-// The window's control table, as JSON for the page to draw itself from.
+// The window's control table as JSON, for checking the page against it.
 EMSCRIPTEN_KEEPALIVE const char* trelvani_control_table() {
-    using namespace trelvani::app;
-    static TableWriter out;
-    static const char* const json = [] {
-        const char* kinds[] = {"button", "textbox", "label"};
-        out.Field("{\"width\":", kClientWidthTwips);
-        out.Field(",\"height\":", kClientHeightTwips);
-        out.Field(",\"twipsPerPixel\":", kTwipsPerPixel);
-        out.Raw(",\"controls\":[");
-        for (const ControlRow& row : kControlTable) {
-            if (&row != &kControlTable.front()) out.Raw(",");
-            out.Field("{\"name\":", row.name);
-            out.Field(",\"index\":", row.index);
-            out.Field(",\"kind\":", kinds[static_cast<int>(row.kind)]);
-            out.Field(",\"text\":", row.text);
-            out.Field(",\"left\":", row.left);
-            out.Field(",\"top\":", row.top);
-            out.Field(",\"width\":", row.width);
-            out.Field(",\"height\":", row.height);
-            out.Field(",\"tabIndex\":", row.tabIndex);
-            out.Field(",\"points\":", static_cast<int>(PointSize(row.font) * 100));
-            out.Raw(row.centred ? ",\"centred\":true" : ",\"centred\":false");
-            const auto box = BoxOf(row);
-            out.Field(",\"box\":", box ? static_cast<int>(*box) : -1);
-            out.Field(",\"accessibleName\":", row.accessibleName);
-            out.Field(",\"accessibleDescription\":", row.accessibleDescription);
-            out.Raw("}");
-        }
-        out.Raw("]}");
-        return out.Finish();
-    }();
-    return json;
+    g_returned = trelvani::window::ControlTableJson();
+    return g_returned.c_str();
 }
 
 // Runs one button's handler; 0, or the number of the runtime error, with

@@ -11,12 +11,13 @@
 #include <QtTest>
 
 #include "app/application.h"
-#include "app/control_table.h"
+#include "window/control_table.h"
 #include "app/main_window.h"
 
 using trelvani::Box;
 using trelvani::RuntimeError;
 using namespace trelvani::app;
+using namespace trelvani::window;
 
 class WindowTest : public QObject {
     Q_OBJECT
@@ -148,6 +149,7 @@ private slots:
         setOperands({"1", "2", "3", "4"}, {"4", "3", "2", "1"});
         QTest::mouseClick(button("Maximo"), Qt::LeftButton);
         QAccessibleInterface* mensajes = QAccessible::queryAccessibleInterface(window_->mensajes());
+        QCOMPARE(mensajes->role(), QAccessible::Notification);
         QCOMPARE(mensajes->text(QAccessible::Name), QStringLiteral("Ambos numeros son iguales"));
         QCOMPARE(mensajes->text(QAccessible::Description), QStringLiteral("Área de mensajes"));
         auto* credits = window_->findChild<QLabel*>("Label1_1");

@@ -1,0 +1,242 @@
+#include <algorithm>
+#include <charconv>
+#include <vector>
+
+#include "window/control_table.h"
+
+namespace trelvani::window {
+namespace {
+
+void AppendNumber(std::string& out, int value) {
+    char digits[16];
+    out.append(digits, std::to_chars(digits, digits + sizeof digits, value).ptr);
+}
+
+// Twips as CSS pixels, exactly: whole where they divide, else to a
+// thousandth.
+void AppendPixels(std::string& out, int twips) {
+    AppendNumber(out, twips / kTwipsPerPixel);
+    if (const int thousandths = twips % kTwipsPerPixel * 1000 / kTwipsPerPixel; thousandths != 0) {
+        out += '.';
+        std::string fraction = std::to_string(1000 + thousandths).substr(1);
+        fraction.erase(fraction.find_last_not_of('0') + 1);
+        out += fraction;
+    }
+    out += "px";
+}
+
+void AppendEscaped(std::string& out, std::string_view text) {
+    for (char c : text) {
+        switch (c) {
+        case '&': out += "&amp;"; break;
+        case '<': out += "&lt;"; break;
+        case '>': out += "&gt;"; break;
+        case '"': out += "&quot;"; break;
+        default: out += c;
+        }
+    }
+}
+
+void AppendJsonString(std::string& out, std::string_view text) {
+    out += '"';
+    for (char c : text) {
+        if (c == '"' || c == '\\') out += '\\';
+        out += c;
+    }
+    out += '"';
+}
+
+bool NamesOf(const ControlRow& label, std::string_view name) {
+    std::string_view names = label.labels;
+    while (!names.empty()) {
+        const std::size_t end = std::min(names.find(' '), names.size());
+        if (names.substr(0, end) == name) return true;
+        names.remove_prefix(std::min(end + 1, names.size()));
+    }
+    return false;
+}
+
+// The label a control is read after, if any.
+const ControlRow* LabelOf(std::string_view name) {
+    for (const ControlRow& row : kControlTable) {
+        if (NamesOf(row, name)) return &row;
+    }
+    return nullptr;
+}
+
+bool IsHeading(const ControlRow& row) { return row.kind == ControlKind::Label && row.font == ControlFont::Bold9; }
+
+void AppendControl(std::string& out, const ControlRow& row, int stacking, bool firstBox) {
+    const std::string id = IdOf(row);
+    const char* element = row.kind == ControlKind::Button ? "button"
+                          : row.kind == ControlKind::TextBox ? "input"
+                          : IsHeading(row) ? "h1"
+                                           : "div";
+    out += '<';
+    out += element;
+    if (row.kind == ControlKind::Button) out += " type=\"button\"";
+    if (row.kind == ControlKind::TextBox) out += " type=\"text\" spellcheck=\"false\" autocomplete=\"off\"";
+    out += " id=\"" + id + "\" style=\"left:";
+    AppendPixels(out, row.left);
+    out += ";top:";
+    AppendPixels(out, row.top);
+    out += ";width:";
+    AppendPixels(out, row.width);
+    out += ";height:";
+    AppendPixels(out, row.height);
+    out += ";z-index:";
+    AppendNumber(out, stacking);
+    if (const double points = PointSize(row.font); points > 0) {
+        out += ";font-size:";
+        AppendNumber(out, static_cast<int>(points * 100) / 100);
+        if (const int hundredths = static_cast<int>(points * 100) % 100; hundredths != 0) {
+            out += '.';
+            AppendNumber(out, hundredths % 10 == 0 ? hundredths / 10 : hundredths);
+        }
+        out += "pt";
+    }
+    out += '"';
+    std::string classes;
+    if (row.kind == ControlKind::Label) classes += " etiqueta";
+    if (row.centred) classes += " centrado";
+    if (row.font != ControlFont::Default) classes += " comic";
+    if (!classes.empty()) out += " class=\"" + classes.substr(1) + "\"";
+
+    const ControlRow* label = LabelOf(id);
+    if (row.name == "Mensajes") {
+        // Named by its caption; each new message is read out.
+        out += " role=\"status\" aria-live=\"polite\"";
+        if (label != nullptr) out += " aria-labelledby=\"" + IdOf(*label) + "\"";
+    } else if (row.kind != ControlKind::Label) {
+        // A box is read after its row's label ("X : componente 1"); its own
+        // name, where it begins with the row, gives only the rest.
+        std::string_view name = row.accessibleName;
+        if (label != nullptr) {
+            if (label->labels != id) name.remove_prefix(std::min(name.rfind(", ") + 2, name.size()));
+            out += " aria-labelledby=\"" + IdOf(*label) + ' ' + id + "\"";
+        }
+        out += " aria-label=\"";
+        AppendEscaped(out, name);
+        out += '"';
+    }
+    if (!row.accessibleDescription.empty() && row.name != "Mensajes") {
+        out += " aria-description=\"";
+        AppendEscaped(out, row.accessibleDescription);
+        out += '"';
+    }
+    if (const auto box = BoxOf(row)) {
+        out += " data-box=\"";
+        AppendNumber(out, static_cast<int>(*box));
+        out += '"';
+    }
+    if (row.kind == ControlKind::TextBox) {
+        // Focused as the page is first shown, without a layout of its own.
+        if (firstBox) out += " autofocus";
+        out += " value=\"";
+        AppendEscaped(out, row.text);
+        out += "\">";
+        return;
+    }
+    if (row.kind == ControlKind::Label && row.text.empty()) out += " aria-hidden=\"true\"";
+    out += '>';
+    AppendEscaped(out, row.text);
+    out += "</";
+    out += element;
+    out += '>';
+}
+
+}  // namespace
+
+const ControlRow* RowNamed(std::string_view name) {
+    for (const ControlRow& row : kControlTable) {
+        if (IdOf(row) == name) return &row;
+    }
+    return nullptr;
+}
+
+std::string IdOf(const ControlRow& row) {
+    std::string id(row.name);
+    if (row.index >= 0) id += '_' + std::to_string(row.index);
+    return id;
+}
+
+std::string WindowMarkup() {
+    // Focusable controls (and the message area) in tab order; labels go
+    // just before what they name, the heading first, a label naming
+    // nothing last.
+    std::vector<const ControlRow*> order;
+    for (const ControlRow& row : kControlTable) {
+        if (row.kind != ControlKind::Label || row.name == "Mensajes") order.push_back(&row);
+    }
+    std::sort(order.begin(), order.end(), [](auto* a, auto* b) { return a->tabIndex < b->tabIndex; });
+    for (const ControlRow& row : kControlTable) {
+        if (row.kind != ControlKind::Label || row.name == "Mensajes") continue;
+        auto at = order.begin();
+        if (!row.labels.empty()) {
+            const std::string_view first = row.labels.substr(0, row.labels.find(' '));
+            at = std::find_if(order.begin(), order.end(), [&](auto* control) { return IdOf(*control) == first; });
+        } else if (!IsHeading(row)) {
+            at = order.end();
+        }
+        order.insert(at, &row);
+    }
+    std::stable_partition(order.begin(), order.end(), [](auto* row) { return IsHeading(*row); });
+
+    std::string out = "<div id=\"marco\" style=\"width:";
+    AppendPixels(out, kClientWidthTwips);
+    out += ";height:";
+    AppendPixels(out, kClientHeightTwips);
+    out += "\"><div id=\"Trelvani_Fuzzy\" role=\"group\" aria-label=\"";
+    AppendEscaped(out, kWindowCaption);
+    out += "\" style=\"width:";
+    AppendPixels(out, kClientWidthTwips);
+    out += ";height:";
+    AppendPixels(out, kClientHeightTwips);
+    out += "\">";
+    bool firstBox = true;
+    for (const ControlRow* row : order) {
+        const int stacking = static_cast<int>(kControlTable.size()) - static_cast<int>(row - kControlTable.data());
+        AppendControl(out, *row, stacking, firstBox && row->kind == ControlKind::TextBox);
+        firstBox = firstBox && row->kind != ControlKind::TextBox;
+    }
+    return out + "</div></div>";
+}
+
+std::string ControlTableJson() {
+    static constexpr const char* kKinds[] = {"button", "textbox", "label"};
+    std::string out = "{\"width\":";
+    AppendNumber(out, kClientWidthTwips);
+    out += ",\"height\":";
+    AppendNumber(out, kClientHeightTwips);
+    out += ",\"twipsPerPixel\":";
+    AppendNumber(out, kTwipsPerPixel);
+    out += ",\"controls\":[";
+    for (const ControlRow& row : kControlTable) {
+        if (&row != &kControlTable.front()) out += ',';
+        out += "{\"name\":";
+        AppendJsonString(out, row.name);
+        out += ",\"index\":";
+        AppendNumber(out, row.index);
+        out += ",\"kind\":";
+        AppendJsonString(out, kKinds[static_cast<int>(row.kind)]);
+        for (const auto& [key, value] : {std::pair{"text", row.text}, {"accessibleName", row.accessibleName},
+                                         {"accessibleDescription", row.accessibleDescription}, {"labels", row.labels}}) {
+            out += ",\"";
+            out += key;
+            out += "\":";
+            AppendJsonString(out, value);
+        }
+        for (const auto& [key, value] : {std::pair{"left", row.left}, {"top", row.top}, {"width", row.width},
+                                         {"height", row.height}, {"tabIndex", row.tabIndex}}) {
+            out += ",\"";
+            out += key;
+            out += "\":";
+            AppendNumber(out, value);
+        }
+        out += '}';
+    }
+    out += "]}";
+    return out;
+}
+
+}  // namespace trelvani::window
