@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Installs the Debian packages a task needs, skipping those already present.
-# Usage: scripts/deps.sh GROUP...   (groups: build app test fuzz bench web browser package)
+# Usage: scripts/deps.sh GROUP...   (groups: build app test fuzz bench web browser package a11y)
 set -euo pipefail
 
 declare -A groups=(
@@ -12,6 +12,7 @@ declare -A groups=(
   [web]="emscripten libfast-float-dev fonts-comic-neue python3"
   [browser]="chromium chromium-driver python3-selenium"
   [package]="help2man dpkg-dev lintian desktop-file-utils appstream xvfb x11-utils"
+  [a11y]="orca python3-pyatspi speech-dispatcher libao4 at-spi2-core dbus xdotool xvfb x11-utils"
 )
 
 wanted=()

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Builds and runs every test: the core, the window (offscreen), the batch
-# program, each once more under a comma-decimal locale; then the core under
+# Builds and runs every test: the core, the window (offscreen, and on Xvfb
+# with Orca listening), the batch program, each once more under a
+# comma-decimal locale; then the core under
 # AddressSanitizer and UndefinedBehaviorSanitizer (the random walk included),
 # the web page (WebAssembly against native, and in headless Chromium), the
 # Debian package (installed and purged again only under CI), a smoke run of
@@ -8,7 +9,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 export QT_QPA_PLATFORM=offscreen
-bash scripts/deps.sh build app test fuzz bench web browser package
+bash scripts/deps.sh build app test fuzz bench web browser package a11y
 bash scripts/locale.sh es_ES.UTF-8
 
 echo "== Compilación y pruebas (dev)"

@@ -1,0 +1,101 @@
+#!/usr/bin/env python3
+"""What Orca, Debian's screen reader, says of the real window: the message
+after Max with equal means, and the error after a division by zero. Run
+under Xvfb in a D-Bus session of its own (see screen_reader_test.sh).
+Usage: screen_reader_test.py TRELVANI DEBUG_FILE"""
+import os
+import re
+import subprocess
+import sys
+import time
+
+import gi
+
+gi.require_version("Atspi", "2.0")
+from gi.repository import Atspi  # noqa: E402
+
+program, debug_file = sys.argv[1:3]
+
+
+def spoken():
+    """What Orca said, one entry per utterance; an utterance may span lines."""
+    try:
+        with open(debug_file, encoding="utf-8", errors="replace") as f:
+            entries = re.split(r"\n(?=\d\d:\d\d:\d\d\.\d+ - )", f.read())
+    except FileNotFoundError:
+        return []
+    return [" ".join(entry.split()) for entry in entries if "SPEECH OUTPUT" in entry]
+
+
+def wait_until(condition, seconds, what):
+    deadline = time.monotonic() + seconds
+    while time.monotonic() < deadline:
+        result = condition()
+        if result:
+            return result
+        time.sleep(0.1)
+    print("Orca said last:", *[line.strip()[:160] for line in spoken()[-6:]], sep="\n  ")
+    sys.exit(f"FAIL: {what}")
+
+
+def find(node, role, name):
+    """Depth first, names read afresh: libatspi caches them."""
+    node.clear_cache()
+    if node.get_role_name() == role and node.get_name() == name:
+        return node
+    for i in range(node.get_child_count()):
+        child = node.get_child_at_index(i)
+        if child is not None:
+            found = find(child, role, name)
+            if found is not None:
+                return found
+    return None
+
+
+def application():
+    desktop = Atspi.get_desktop(0)
+    for i in range(desktop.get_child_count()):
+        app = desktop.get_child_at_index(i)
+        if app is not None and app.get_name() in ("trelvani", "Trelvani"):
+            return app
+    return None
+
+
+window = subprocess.Popen([program], env=dict(os.environ, QT_QPA_PLATFORM="xcb",
+                                              QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1"))
+try:
+    app = wait_until(application, 20, "the window never reached the accessibility bus")
+    wait_until(lambda: find(app, "push button", "Max, máximo"), 10, "no button named 'Max, máximo'")
+    subprocess.run(["xdotool", "search", "--sync", "--name", "Trelvani Numeros Fuzzy Trapezoidales",
+                    "windowfocus", "--sync"], check=True, timeout=20)
+
+    def set_operands(x, y):
+        for row, values in (("X", x), ("Y", y)):
+            for i, value in enumerate(values):
+                box = find(app, "text", f"{row}, componente {i + 1}")
+                Atspi.EditableText.set_text_contents(box, value)
+
+    def press(name):
+        Atspi.Action.do_action(find(app, "push button", name), 0)
+
+    before = len(spoken())
+    set_operands(["1", "2", "3", "4"], ["4", "3", "2", "1"])
+    press("Max, máximo")
+    said = wait_until(lambda: [l for l in spoken()[before:] if "Ambos numeros son iguales" in l], 10,
+                      "Orca did not speak the message after Max with equal means")
+    time.sleep(1)
+    said = [l for l in spoken()[before:] if "Ambos numeros son iguales" in l]
+    if len(said) != 1:
+        sys.exit(f"FAIL: the message was spoken {len(said)} times, not once")
+    print("Orca:", said[0].strip())
+
+    before = len(spoken())
+    set_operands(["1", "1", "1", "1"], ["0", "0", "0", "0"])
+    press("/, división")
+    said = wait_until(lambda: [l for l in spoken()[before:] if "División por cero" in l], 10,
+                      "Orca did not speak the error of a division by zero")
+    print("Orca:", said[0].strip())
+    print("2 passed, 0 failed")
+finally:
+    window.kill()
+    window.wait()
