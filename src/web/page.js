@@ -36,8 +36,8 @@
     for (const box of window_.querySelectorAll("[data-box]")) core.boxes[Number(box.dataset.box)] = box;
     // For scripts and tests that check the page against the table.
     Object.defineProperty(window_, "controlTable", { get: () => cString(core._trelvani_control_table()) });
-    clientSize.width = parseFloat(frame.style.width);
-    clientSize.height = parseFloat(frame.style.height);
+    clientSize.width = Number(window_.dataset.width);
+    clientSize.height = Number(window_.dataset.height);
     window_.addEventListener("click", (event) => {
       const button = event.target.closest("button");
       if (button !== null) click(button.id, button);
@@ -447,7 +447,13 @@
 
   // --- Phones: the whole window scaled down to the width ----------------
   // Told by a ResizeObserver, after layout, so start-up never waits on one.
+  const phone = window.matchMedia("(max-width: 479px)");
   function fit(entries) {
+    // Narrow screens get the phone layout from the style sheet instead.
+    if (phone.matches) {
+      window_.style.transform = frame.style.width = frame.style.height = "";
+      return;
+    }
     const available = entries[0].contentRect.width;
     const scale = Math.min(1, available / clientSize.width);
     window_.style.transform = scale < 1 ? "scale(" + scale + ")" : "";

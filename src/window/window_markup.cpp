@@ -66,7 +66,32 @@ const ControlRow* LabelOf(std::string_view name) {
 
 bool IsHeading(const ControlRow& row) { return row.kind == ControlKind::Label && row.font == ControlFont::Bold9; }
 
-void AppendControl(std::string& out, const ControlRow& row, int stacking, bool firstBox) {
+// Where a control stands, as a rule of the page's style sheet: the page's
+// content policy allows no style attributes.
+void AppendPlacement(std::string& css, const ControlRow& row, int stacking) {
+    css += '#' + IdOf(row) + "{left:";
+    AppendPixels(css, row.left);
+    css += ";top:";
+    AppendPixels(css, row.top);
+    css += ";width:";
+    AppendPixels(css, row.width);
+    css += ";height:";
+    AppendPixels(css, row.height);
+    css += ";z-index:";
+    AppendNumber(css, stacking);
+    if (const double points = PointSize(row.font); points > 0) {
+        css += ";font-size:";
+        AppendNumber(css, static_cast<int>(points * 100) / 100);
+        if (const int hundredths = static_cast<int>(points * 100) % 100; hundredths != 0) {
+            css += '.';
+            AppendNumber(css, hundredths % 10 == 0 ? hundredths / 10 : hundredths);
+        }
+        css += "pt";
+    }
+    css += "}\n";
+}
+
+void AppendControl(std::string& out, const ControlRow& row, bool firstBox) {
     const std::string id = IdOf(row);
     const char* element = row.kind == ControlKind::Button ? "button"
                           : row.kind == ControlKind::TextBox ? "input"
@@ -76,26 +101,7 @@ void AppendControl(std::string& out, const ControlRow& row, int stacking, bool f
     out += element;
     if (row.kind == ControlKind::Button) out += " type=\"button\"";
     if (row.kind == ControlKind::TextBox) out += " type=\"text\" spellcheck=\"false\" autocomplete=\"off\"";
-    out += " id=\"" + id + "\" style=\"left:";
-    AppendPixels(out, row.left);
-    out += ";top:";
-    AppendPixels(out, row.top);
-    out += ";width:";
-    AppendPixels(out, row.width);
-    out += ";height:";
-    AppendPixels(out, row.height);
-    out += ";z-index:";
-    AppendNumber(out, stacking);
-    if (const double points = PointSize(row.font); points > 0) {
-        out += ";font-size:";
-        AppendNumber(out, static_cast<int>(points * 100) / 100);
-        if (const int hundredths = static_cast<int>(points * 100) % 100; hundredths != 0) {
-            out += '.';
-            AppendNumber(out, hundredths % 10 == 0 ? hundredths / 10 : hundredths);
-        }
-        out += "pt";
-    }
-    out += '"';
+    out += " id=\"" + id + '"';
     std::string classes;
     if (row.kind == ControlKind::Label) classes += " etiqueta";
     if (row.centred) classes += " centrado";
@@ -160,6 +166,18 @@ std::string IdOf(const ControlRow& row) {
     return id;
 }
 
+std::string WindowStyle() {
+    std::string css = "#marco,#Trelvani_Fuzzy{width:";
+    AppendPixels(css, kClientWidthTwips);
+    css += ";height:";
+    AppendPixels(css, kClientHeightTwips);
+    css += "}\n";
+    for (const ControlRow& row : kControlTable) {
+        AppendPlacement(css, row, static_cast<int>(kControlTable.size()) - static_cast<int>(&row - kControlTable.data()));
+    }
+    return css;
+}
+
 std::string WindowMarkup() {
     // Focusable controls (and the message area) in tab order; labels go
     // just before what they name, the heading first, a label naming
@@ -182,21 +200,16 @@ std::string WindowMarkup() {
     }
     std::stable_partition(order.begin(), order.end(), [](auto* row) { return IsHeading(*row); });
 
-    std::string out = "<div id=\"marco\" style=\"width:";
-    AppendPixels(out, kClientWidthTwips);
-    out += ";height:";
-    AppendPixels(out, kClientHeightTwips);
-    out += "\"><div id=\"Trelvani_Fuzzy\" role=\"group\" aria-label=\"";
+    std::string out = "<div id=\"marco\"><div id=\"Trelvani_Fuzzy\" role=\"group\" aria-label=\"";
     AppendEscaped(out, kWindowCaption);
-    out += "\" style=\"width:";
-    AppendPixels(out, kClientWidthTwips);
-    out += ";height:";
-    AppendPixels(out, kClientHeightTwips);
+    out += "\" data-width=\"";
+    AppendNumber(out, kClientWidthTwips / kTwipsPerPixel);
+    out += "\" data-height=\"";
+    AppendNumber(out, kClientHeightTwips / kTwipsPerPixel);
     out += "\">";
     bool firstBox = true;
     for (const ControlRow* row : order) {
-        const int stacking = static_cast<int>(kControlTable.size()) - static_cast<int>(row - kControlTable.data());
-        AppendControl(out, *row, stacking, firstBox && row->kind == ControlKind::TextBox);
+        AppendControl(out, *row, firstBox && row->kind == ControlKind::TextBox);
         firstBox = firstBox && row->kind != ControlKind::TextBox;
     }
     return out + "</div></div>";

@@ -24,6 +24,10 @@ class Page(unittest.TestCase):
     @classmethod
     def setUpClass(cls):
         cls.browser = start_browser("--window-size=800,900", logging=True)
+        cls.browser.execute_cdp_cmd("Page.addScriptToEvaluateOnNewDocument", {"source": """
+            window.policyViolations = [];
+            document.addEventListener("securitypolicyviolation",
+                (e) => window.policyViolations.push(e.violatedDirective + " " + e.blockedURI));"""})
 
     @classmethod
     def tearDownClass(cls):
@@ -39,8 +43,19 @@ class Page(unittest.TestCase):
             lambda b: b.execute_script("return document.documentElement.dataset.ready === 'true'"))
 
     def tearDown(self):
+        self.assertEqual(self.browser.execute_script("return window.policyViolations"), [])
         errors = [entry for entry in self.browser.get_log("browser") if entry["level"] == "SEVERE"]
         self.assertEqual(errors, [])
+
+    def test_content_policy_stops_injected_script(self):
+        self.browser.execute_script("""
+            const probe = document.createElement("div");
+            probe.innerHTML = '<img src="data:," onerror="window.injected = true">';
+            document.body.appendChild(probe);""")
+        WebDriverWait(self.browser, 5).until(lambda b: b.execute_script("return window.policyViolations.length"))
+        self.assertIsNone(self.browser.execute_script("return window.injected"))
+        self.browser.execute_script("window.policyViolations = []")
+        self.browser.get_log("browser")  # the blocked handler is reported there too
 
     def control(self, name):
         return self.browser.find_element(By.ID, name)
@@ -158,17 +173,25 @@ class Page(unittest.TestCase):
         self.assertEqual(self.texts(), before)
 
     def test_phone_width(self):
-        self.browser.execute_cdp_cmd("Emulation.setDeviceMetricsOverride",
-                                     {"width": 360, "height": 740, "deviceScaleFactor": 2, "mobile": True})
-        try:
-            self.load()
-            self.assertLessEqual(self.browser.execute_script("return Math.max(document.documentElement.scrollWidth,"
-                                 " document.getElementById('Trelvani_Fuzzy').getBoundingClientRect().right)"), 360)
-            self.type_row("XI", ["2", "2", "2", "2"])
-            self.control("Cuadrado").click()
-            self.assertEqual(self.control("ZIV").get_attribute("value"), " 4")
-        finally:
-            self.browser.execute_cdp_cmd("Emulation.clearDeviceMetricsOverride", {})
+        for width in (360, 320):
+            self.browser.execute_cdp_cmd("Emulation.setDeviceMetricsOverride",
+                                         {"width": width, "height": 740, "deviceScaleFactor": 2, "mobile": True})
+            try:
+                self.load()
+                self.assertLessEqual(self.browser.execute_script("return document.documentElement.scrollWidth"), width)
+                sizes = self.browser.execute_script("""
+                    return [...document.querySelectorAll('#Trelvani_Fuzzy input, #Trelvani_Fuzzy button')].map(
+                      (c) => [c.id, parseFloat(getComputedStyle(c).fontSize), c.getBoundingClientRect().height]);""")
+                for control, font, height in sizes:
+                    self.assertGreaterEqual(height, 44, control)
+                    if control in BOXES:
+                        self.assertGreaterEqual(font, 16, control)
+                self.assertEqual([c for c, _, _ in sizes], sorted(TAB_ORDER, key=TAB_ORDER.index))
+                self.type_row("XI", ["2", "2", "2", "2"])
+                self.control("Cuadrado").click()
+                self.assertEqual(self.control("ZIV").get_attribute("value"), " 4")
+            finally:
+                self.browser.execute_cdp_cmd("Emulation.clearDeviceMetricsOverride", {})
 
     def test_procedure_lists_the_click_and_copies_it(self):
         self.type_row("XI", ["-0.3", "-0.2", "-0.1", "0", "0", "0.5", "0.7", "1"])
