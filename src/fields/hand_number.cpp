@@ -52,7 +52,7 @@ HandNumber TenTimesPlusFive(const HandNumber& number, bool plus) {
         result.digits += '5';
     } else {
         result.negative = !number.negative;
-        result.digits = "5";
+        result.digits.assign(1, '5');
     }
     return result;
 }
