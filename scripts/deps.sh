@@ -10,7 +10,7 @@ declare -A groups=(
   [fuzz]="clang libclang-rt-14-dev"
   [bench]="libbenchmark-dev libx11-dev xvfb x11-utils"
   [web]="emscripten libfast-float-dev fonts-comic-neue python3"
-  [browser]="chromium chromium-driver python3-selenium"
+  [browser]="chromium chromium-driver python3-selenium firefox-esr webkit2gtk-driver xvfb npm"
   [package]="help2man dpkg-dev lintian desktop-file-utils appstream xvfb x11-utils"
   [a11y]="orca python3-pyatspi speech-dispatcher libao4 at-spi2-core dbus xdotool xvfb x11-utils"
 )
@@ -19,6 +19,8 @@ wanted=()
 for group in "$@"; do
   [[ -n "${groups[$group]:-}" ]] || { echo "deps.sh: unknown group '$group'" >&2; exit 2; }
   for package in ${groups[$group]}; do
+    # A Node.js from elsewhere may bring npm with it.
+    [[ $package == npm ]] && command -v npm >/dev/null && continue
     if [[ "$(dpkg-query -W -f='${Status}' "$package" 2>/dev/null)" != "install ok installed" ]]; then
       wanted+=("$package")
     fi

@@ -22,9 +22,11 @@ cmake --preset asan >/dev/null
 cmake --build --preset asan
 ctest --preset asan
 
-echo "== Página web: el núcleo en WebAssembly frente al nativo, y la página en Chromium"
+echo "== Página web: el núcleo en WebAssembly frente al nativo, y la página en Chromium, Firefox y WebKit"
 cmake --preset web >/dev/null
 cmake --build --preset web
+# puppeteer-core as the lock file pins it; it never downloads a browser.
+(cd tests/web && PUPPETEER_SKIP_DOWNLOAD=1 npm ci --ignore-scripts --no-audit --no-fund --loglevel=error)
 ctest --preset web
 
 echo "== Paquete Debian (en CI, además, instalado, probado y purgado)"

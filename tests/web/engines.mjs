@@ -1,0 +1,204 @@
+// The page in one browser engine, driven as a script drives it: Firefox
+// through puppeteer-core over WebDriver BiDi, WebKit through WebKitWebDriver
+// and its MiniBrowser, Chromium through puppeteer-core. Each runs checks of
+// the page and a random-click differential against the native trelvani-batch.
+// No browser is downloaded: each is Debian's own.
+// Usage: node engines.mjs firefox|webkit|chromium PAGE NATIVE_BATCH [CLICKS]
+import { spawn, spawnSync } from "node:child_process";
+import { pathToFileURL } from "node:url";
+import path from "node:path";
+
+const [engine, pagePath, nativePath, clicksText = "500"] = process.argv.slice(2);
+const url = pathToFileURL(path.resolve(pagePath)).href;
+const clicks = Number(clicksText);
+const failures = [];
+let passed = 0;
+const check = (ok, what) => { if (ok) ++passed; else failures.push(what); };
+
+// --- Drivers: goto, run (a function run in the page, awaited), resize -----
+async function puppeteerDriver(options) {
+  const { default: puppeteer } = await import("puppeteer-core");
+  const browser = await puppeteer.launch({ headless: true, ...options });
+  const page = await browser.newPage();
+  return {
+    goto: (to) => page.goto(to),
+    run: (fn, ...args) => page.evaluate(fn, ...args),
+    resize: (width, height) => page.setViewport({ width, height, isMobile: true, hasTouch: true }),
+    close: () => browser.close(),
+  };
+}
+
+// W3C WebDriver over HTTP, to WebKitWebDriver on a port of its own.
+async function webkitDriver() {
+  const cleanups = [];
+  if (!process.env.DISPLAY) {
+    const display = ":" + (400 + Math.floor(Math.random() * 300));
+    const xvfb = spawn("Xvfb", [display, "-screen", "0", "1280x1024x24", "-nolisten", "tcp"], { stdio: "ignore" });
+    cleanups.push(() => xvfb.kill());
+    process.env.DISPLAY = display;
+    await new Promise((r) => setTimeout(r, 1000));
+  }
+  const port = 4400 + Math.floor(Math.random() * 500);
+  const server = spawn("WebKitWebDriver", ["--port=" + port], { stdio: "ignore" });
+  cleanups.push(() => server.kill());
+  const base = "http://127.0.0.1:" + port;
+  const call = async (method, where, body) => {
+    const reply = await fetch(base + where, { method, headers: { "Content-Type": "application/json" },
+      body: body === undefined ? undefined : JSON.stringify(body) });
+    const json = await reply.json();
+    if (json.value && json.value.error) throw new Error(where + ": " + json.value.error + " " + json.value.message);
+    return json.value;
+  };
+  let session;
+  for (let attempt = 0; ; ++attempt) {
+    try {
+      session = await call("POST", "/session", { capabilities: { alwaysMatch: { browserName: "MiniBrowser",
+        "webkitgtk:browserOptions": { binary: "/usr/lib/x86_64-linux-gnu/webkit2gtk-4.1/MiniBrowser",
+          args: ["--automation"] } } } });
+      break;
+    } catch (error) {
+      if (attempt === 50) throw error;
+      await new Promise((r) => setTimeout(r, 200));
+    }
+  }
+  const id = "/session/" + session.sessionId;
+  return {
+    goto: (to) => call("POST", id + "/url", { url: to }),
+    run: (fn, ...args) => call("POST", id + "/execute/sync",
+      { script: "return (" + fn.toString() + ").apply(null, arguments)", args }),
+    resize: (width, height) => call("POST", id + "/window/rect", { width, height }),
+    close: async () => { await call("DELETE", id).catch(() => {}); cleanups.forEach((c) => c()); },
+  };
+}
+
+const chromiumFlags = ["--no-sandbox", "--disable-gpu", "--disable-quic", "--no-first-run",
+  "--disable-background-networking", "--disable-component-update", "--disable-sync"];
+const drivers = {
+  firefox: () => puppeteerDriver({ browser: "firefox", executablePath: "/usr/bin/firefox-esr" }),
+  chromium: () => puppeteerDriver({ executablePath: "/usr/bin/chromium", args: chromiumFlags }),
+  webkit: webkitDriver,
+};
+
+// --- In the page --------------------------------------------------------
+async function load(driver) {
+  await driver.goto(url);
+  for (let i = 0; i < 100; ++i) {
+    if (await driver.run(() => document.documentElement.dataset.ready === "true")) return;
+    await new Promise((r) => setTimeout(r, 100));
+  }
+  throw new Error("the page never became ready");
+}
+
+// Sets boxes, clicks, and gives back every box's text and the error shown.
+function clickAll(requests) {
+  const names = ["XI", "XII", "XIII", "XIV", "YI", "YII", "YIII", "YIV", "ZI", "ZII", "ZIII", "ZIV", "Def"];
+  const dialog = document.getElementById("error");
+  return requests.map(({ set, click }) => {
+    for (const [name, text] of Object.entries(set)) document.getElementById(name).value = text;
+    document.getElementById(click).click();
+    let error = null;
+    if (dialog.open) {
+      error = Number(/'(\d+)'/.exec(document.getElementById("error-texto").textContent)[1]);
+      dialog.close();
+    }
+    const texts = Object.fromEntries(names.map((name) => [name, document.getElementById(name).value]));
+    texts.Mensajes = document.getElementById("Mensajes").textContent;
+    return { texts, error };
+  });
+}
+
+function pageChecks() {
+  const set = (values) => { for (const [id, v] of Object.entries(values)) document.getElementById(id).value = v; };
+  set({ XI: "-0.3", XII: "-0.2", XIII: "-0.1", XIV: "0", YI: "0", YII: "0.5", YIII: "0.7", YIV: "1" });
+  document.getElementById("Suma").click();
+  document.getElementById("DEFUZY").click();
+  const results = { sum: ["ZI", "ZII", "ZIII", "ZIV", "Def"].map((id) => document.getElementById(id).value) };
+  // Inline script is refused by the page's content policy.
+  const probe = document.createElement("div");
+  probe.innerHTML = '<img src="data:," onerror="window.injected = true">';
+  document.body.appendChild(probe);
+  return new Promise((resolve) => requestAnimationFrame(() => setTimeout(() => {
+    const steps = [...document.querySelectorAll("#pasos li")].map((li) => li.textContent);
+    resolve({ ...results, steps: steps.length, injected: window.injected === true,
+      focused: document.activeElement && document.activeElement.id });
+  }, 50)));
+}
+
+function phoneChecks() {
+  const controls = [...document.querySelectorAll("#Trelvani_Fuzzy input, #Trelvani_Fuzzy button")];
+  return { width: document.documentElement.clientWidth, scrollWidth: document.documentElement.scrollWidth,
+    short: controls.filter((c) => c.getBoundingClientRect().height < 44).map((c) => c.id),
+    small: controls.filter((c) => c.tagName === "INPUT" && parseFloat(getComputedStyle(c).fontSize) < 16).map((c) => c.id) };
+}
+
+// --- The random requests, and the native program's answers --------------
+let seed = 20261207;
+function random() {
+  seed = (seed + 0x6d2b79f5) >>> 0;
+  let t = seed;
+  t = Math.imul(t ^ (t >>> 15), t | 1);
+  t ^= t + Math.imul(t ^ (t >>> 7), t | 61);
+  return ((t ^ (t >>> 14)) >>> 0) / 4294967296;
+}
+const below = (n) => Math.floor(random() * n);
+const pick = (list) => list[below(list.length)];
+const boxes = ["XI", "XII", "XIII", "XIV", "YI", "YII", "YIII", "YIV", "ZI", "ZII", "ZIII", "ZIV", "Def"];
+const buttons = ["Suma", "Resta", "Multiplicacion", "Division", "Maximo", "Minimo", "Cuadrado", "Raiz", "DEFUZY",
+  "Borrar", "XZ", "YZ"];
+// What a text box can hold: no line breaks, no lone surrogates.
+function text() {
+  if (below(6) === 0) return pick(["", " ", "0,5", "1e400", "3.5e38", "-0", "palabra", "√2", "1E+39", "  7 "]);
+  let t = below(4) === 0 ? "-" : "";
+  for (let i = 1 + below(4); i > 0; --i) t += below(10);
+  if (below(2) === 0) t += "." + below(1000);
+  if (below(5) === 0) t += "E" + pick(["", "-", "+"]) + below(40);
+  return t;
+}
+const requests = Array.from({ length: clicks }, () => {
+  const set = {};
+  for (let i = below(6); i > 0; --i) set[pick(boxes)] = text();
+  return { set, click: pick(buttons) };
+});
+const native = spawnSync(nativePath, { input: requests.map((r) => JSON.stringify(r)).join("\n") + "\n",
+  maxBuffer: 1 << 28 });
+const expected = native.stdout.toString("utf8").trim().split("\n").map((line) => JSON.parse(line));
+
+// --- The run -----------------------------------------------------------
+const driver = await drivers[engine]();
+try {
+  await load(driver);
+  await driver.resize(800, 900);
+  const page = await driver.run(pageChecks);
+  check(JSON.stringify(page.sum) === JSON.stringify(["-.3", " .3", " .6", " .9999999", " .3895833"]),
+    "sum and centroid: " + page.sum);
+  check(page.steps === 10, "Procedimiento lists " + page.steps + " steps of DEFUZY, not 10");
+  check(!page.injected, "an injected inline handler ran");
+
+  await load(driver);
+  const answered = await driver.run(clickAll, requests);
+  let differing = 0;
+  answered.forEach((got, i) => {
+    const want = expected[i];
+    const same = Object.keys(want.texts).every((name) => got.texts[name] === want.texts[name]) &&
+      got.error === (want.error ? want.error.number : null);
+    if (!same && ++differing <= 3) {
+      console.log("click " + i + " differs: " + JSON.stringify(requests[i]) + "\n  page:   " + JSON.stringify(got) +
+        "\n  native: " + JSON.stringify(want));
+    }
+  });
+  check(differing === 0 && answered.length === clicks, differing + " of " + clicks + " clicks differ from native");
+
+  for (const width of [360, 320]) {
+    await driver.resize(width, 740);
+    await load(driver);
+    const phone = await driver.run(phoneChecks);
+    check(phone.scrollWidth <= phone.width, width + " px: scrolls sideways (" + phone.scrollWidth + ")");
+    check(phone.short.length === 0, width + " px: shorter than 44 px: " + phone.short);
+    check(phone.small.length === 0, width + " px: box text under 16 px: " + phone.small);
+  }
+} finally {
+  await driver.close();
+}
+for (const failure of failures) console.log("FAIL " + engine + ": " + failure);
+console.log(engine + ": " + passed + " passed, " + failures.length + " failed");
+process.exit(failures.length === 0 ? 0 : 1);
