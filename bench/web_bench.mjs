@@ -1,0 +1,90 @@
+// The page's start in Chromium and in Firefox: from navigation to the first
+// click answered, against a trivial page with one input box loaded the same
+// way, medians of alternating runs; with --against, another build of the
+// page in the same alternation. Then one click's time inside the page.
+// Usage: node bench/web_bench.mjs TRELVANI_HTML [RUNS] [--against OTHER_HTML]
+// (puppeteer-core from tests/web: run `npm ci` there first)
+import { mkdtempSync, statSync, writeFileSync } from "node:fs";
+import { createRequire } from "node:module";
+import os from "node:os";
+import path from "node:path";
+import { pathToFileURL } from "node:url";
+
+const require = createRequire(new URL("../tests/web/package.json", import.meta.url));
+const puppeteer = require("puppeteer-core");
+
+const args = process.argv.slice(2);
+let other = null;
+const at = args.indexOf("--against");
+if (at >= 0) [, other] = args.splice(at, 2);
+const page = path.resolve(args[0]);
+const runs = Number(args[1] || 21);
+
+const trivial = path.join(mkdtempSync(path.join(os.tmpdir(), "trelvani-bench-")), "trivial.html");
+writeFileSync(trivial, `<!DOCTYPE html><html lang="es"><head><meta charset="utf-8"><title>t</title></head>
+<body><input id="XI" value=" "><button id="Suma" type="button">+</button>
+<script>document.getElementById("Suma").addEventListener("click", () => {
+  document.getElementById("XI").value = " 1"; });
+document.documentElement.dataset.ready = "true";</script></body></html>`);
+
+// Before any script of the page: as soon as it says it is ready, click "+"
+// once and note the time since navigation began.
+const PROBE = () => {
+  new MutationObserver((changes, observer) => {
+    if (document.documentElement.dataset.ready !== "true") return;
+    observer.disconnect();
+    document.getElementById("Suma").click();
+    window.answeredAt = performance.now();
+  }).observe(document, { attributes: true, attributeFilter: ["data-ready"], subtree: true });
+};
+
+const median = (list) => [...list].sort((a, b) => a - b)[Math.floor(list.length / 2)];
+const engines = {
+  chromium: { executablePath: "/usr/bin/chromium", args: ["--no-sandbox", "--disable-gpu", "--disable-quic",
+    "--no-first-run", "--disable-background-networking", "--disable-component-update", "--disable-sync"] },
+  firefox: { browser: "firefox", executablePath: "/usr/bin/firefox-esr" },
+};
+for (const [engine, options] of Object.entries(engines)) {
+  const browser = await puppeteer.launch({ headless: true, ...options });
+  try {
+    const tab = await browser.newPage();
+    await tab.evaluateOnNewDocument(PROBE);
+    const pages = [["trelvani", page], ["trivial", trivial], ...(other ? [["against", path.resolve(other)]] : [])];
+    const times = Object.fromEntries(pages.map(([name]) => [name, []]));
+    for (let run = 0; run < runs; ++run) {
+      for (const [name, file] of pages) {
+        await tab.goto(pathToFileURL(file).href);
+        await tab.waitForFunction(() => window.answeredAt !== undefined, { timeout: 10000 });
+        times[name].push(await tab.evaluate(() => window.answeredAt));
+      }
+    }
+    const ours = median(times.trelvani);
+    const bare = median(times.trivial);
+    let line = `${engine}: first click answered ${ours.toFixed(1)} ms, trivial page ${bare.toFixed(1)} ms, ` +
+      `ratio ${(ours / bare).toFixed(2)} (medians of ${runs} alternating runs)`;
+    if (other) {
+      const theirs = median(times.against);
+      line += `; ${path.basename(other)} ${theirs.toFixed(1)} ms, ratio ${(theirs / bare).toFixed(2)}`;
+    }
+    console.log(line);
+    await tab.goto(pathToFileURL(page).href);
+    await tab.waitForFunction(() => document.documentElement.dataset.ready === "true");
+    const perClick = await tab.evaluate(() => {
+      for (const [id, value] of [["XI", "1"], ["XII", "2"], ["XIII", "3"], ["XIV", "4"], ["YI", "5"], ["YII", "6"],
+        ["YIII", "7"], ["YIV", "8"]]) document.getElementById(id).value = value;
+      const suma = document.getElementById("Suma");
+      const batches = [];
+      for (let b = 0; b < 50; ++b) {
+        const start = performance.now();
+        for (let i = 0; i < 100; ++i) suma.click();
+        batches.push((performance.now() - start) / 100);
+      }
+      batches.sort((a, b) => a - b);
+      return batches[25] * 1000;
+    });
+    console.log(`${engine}: one click ${perClick.toFixed(1)} µs (median of 50 batches of 100 clicks)`);
+  } finally {
+    await browser.close();
+  }
+}
+console.log(`${path.basename(page)}: ${(statSync(page).size / 1024).toFixed(0)} KB`);
