@@ -5,6 +5,8 @@
 // No browser is downloaded: each is Debian's own.
 // Usage: node engines.mjs firefox|webkit|chromium PAGE NATIVE_BATCH [CLICKS]
 import { spawn, spawnSync } from "node:child_process";
+import { readFileSync } from "node:fs";
+import { createServer } from "node:http";
 import { pathToFileURL } from "node:url";
 import path from "node:path";
 
@@ -80,8 +82,8 @@ const drivers = {
 };
 
 // --- In the page --------------------------------------------------------
-async function load(driver) {
-  await driver.goto(url);
+async function load(driver, from = url) {
+  await driver.goto(from);
   for (let i = 0; i < 100; ++i) {
     if (await driver.run(() => document.documentElement.dataset.ready === "true")) return;
     await new Promise((r) => setTimeout(r, 100));
@@ -173,6 +175,20 @@ try {
     "sum and centroid: " + page.sum);
   check(page.steps === 10, "Procedimiento lists " + page.steps + " steps of DEFUZY, not 10");
   check(!page.injected, "an injected inline handler ran");
+
+  // Served over http, as a teacher would host it, the policy holds as well.
+  const server = createServer((request, reply) => {
+    reply.writeHead(200, { "Content-Type": "text/html; charset=utf-8" });
+    reply.end(readFileSync(pagePath));
+  });
+  await new Promise((resolve) => server.listen(0, "127.0.0.1", resolve));
+  try {
+    await load(driver, "http://127.0.0.1:" + server.address().port + "/trelvani.html");
+    const served = await driver.run(pageChecks);
+    check(served.sum[3] === " .9999999" && !served.injected, "over http: " + JSON.stringify(served));
+  } finally {
+    server.close();
+  }
 
   await load(driver);
   const answered = await driver.run(clickAll, requests);
