@@ -4,6 +4,8 @@
 #include <cmath>
 #include <cstdint>
 
+#include "fields/json_text.h"
+
 // Dragonbox from {fmt}, header-only: the shortest digits of a double, the
 // same in every edition. Emscripten's library has no floating-point
 // std::to_chars, and the rest of {fmt} would triple the page's core.
@@ -12,15 +14,6 @@
 
 namespace trelvani {
 namespace {
-
-void AppendString(std::string& out, std::string_view text) {
-    out += '"';
-    for (char c : text) {
-        if (c == '"' || c == '\\') out += '\\';
-        out += c;
-    }
-    out += '"';
-}
 
 // Runs `compute`; a runtime error it raises is listed as the failing step.
 template <class Compute>
@@ -114,16 +107,16 @@ std::string StepsJson(const StepList& steps) {
     for (const Step& step : steps) {
         if (out.size() > 1) out += ',';
         out += "{\"name\":";
-        AppendString(out, step.name);
+        AppendJsonString(out, step.name);
         out += ",\"formula\":";
-        AppendString(out, step.formula);
+        AppendJsonString(out, step.formula);
         if (step.value) {
             out += ",\"value\":";
-            AppendString(out, ShortestText(*step.value));
+            AppendJsonString(out, ShortestText(*step.value));
         }
         if (step.unrounded) {
             out += ",\"unrounded\":";
-            AppendString(out, ShortestText(*step.unrounded));
+            AppendJsonString(out, ShortestText(*step.unrounded));
         }
         if (step.error) out += ",\"error\":" + std::to_string(*step.error);
         out += '}';

@@ -10,6 +10,7 @@
 
 #include "window/control_table.h"
 #include "fields/controls.h"
+#include "fields/json_text.h"
 #include "fields/operand_io.h"
 #include "fields/runtime_error.h"
 #include "fields/steps.h"
@@ -96,11 +97,12 @@ EMSCRIPTEN_KEEPALIVE const char* trelvani_steps() {
 EMSCRIPTEN_KEEPALIVE const char* trelvani_check(int result, const char* hand) {
     if (result < 0 || static_cast<std::size_t>(result) >= trelvani::kCheckedResults) return "";
     const trelvani::Verdict verdict = g_key.Judge(static_cast<std::size_t>(result), hand);
-    // The value is a box text and the slip one of the core's own sentences:
-    // neither needs escaping.
     g_returned = "{\"reading\":" + std::to_string(static_cast<int>(verdict.reading)) +
-                 ",\"agrees\":" + (verdict.agrees ? "true" : "false") + ",\"value\":\"" + verdict.value +
-                 "\",\"slip\":\"" + std::string(verdict.slip) + "\"}";
+                 ",\"agrees\":" + (verdict.agrees ? "true" : "false") + ",\"value\":";
+    trelvani::AppendJsonString(g_returned, verdict.value);
+    g_returned += ",\"slip\":";
+    trelvani::AppendJsonString(g_returned, verdict.slip);
+    g_returned += '}';
     return g_returned.c_str();
 }
 

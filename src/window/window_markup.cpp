@@ -2,6 +2,7 @@
 #include <charconv>
 #include <vector>
 
+#include "fields/json_text.h"
 #include "window/control_table.h"
 
 namespace trelvani::window {
@@ -35,15 +36,6 @@ void AppendEscaped(std::string& out, std::string_view text) {
         default: out += c;
         }
     }
-}
-
-void AppendJsonString(std::string& out, std::string_view text) {
-    out += '"';
-    for (char c : text) {
-        if (c == '"' || c == '\\') out += '\\';
-        out += c;
-    }
-    out += '"';
 }
 
 bool NamesOf(const ControlRow& label, std::string_view name) {

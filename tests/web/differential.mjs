@@ -5,24 +5,12 @@ import { spawnSync } from "node:child_process";
 import { createRequire } from "node:module";
 import path from "node:path";
 
+import { boxes, buttons, seeded } from "./random_requests.mjs";
+
 const [modulePath, nativePath, countText = "20000", seedText = "20261207"] = process.argv.slice(2);
 const count = Number(countText);
-let seed = Number(seedText) >>> 0;
+const { below, pick } = seeded(Number(seedText));
 
-// mulberry32: small, seeded, the same run after run.
-function random() {
-  seed = (seed + 0x6d2b79f5) >>> 0;
-  let t = seed;
-  t = Math.imul(t ^ (t >>> 15), t | 1);
-  t ^= t + Math.imul(t ^ (t >>> 7), t | 61);
-  return ((t ^ (t >>> 14)) >>> 0) / 4294967296;
-}
-const below = (n) => Math.floor(random() * n);
-const pick = (list) => list[below(list.length)];
-
-const boxes = ["XI", "XII", "XIII", "XIV", "YI", "YII", "YIII", "YIV", "ZI", "ZII", "ZIII", "ZIV", "Def"];
-const buttons = ["Suma", "Resta", "Multiplicacion", "Division", "Maximo", "Minimo", "Cuadrado", "Raiz",
-  "DEFUZY", "Borrar", "XZ", "YZ"];
 const extremes = ["1.79769313486232E+308", "1.7976931348623157e308", "1e308", "-1e308", "4.9e-324",
   "2.4e-324", "1e-400", "1e400", "3.4028235E+38", "3.4028236e38", "-3.5e38", "1.17549435E-38", "1.4e-45",
   "0", "-0", "0.5", "2.5", "1D3", "1d-3", "+7", "- 3", " 1 2 . 5 e 1", "0,5", "9".repeat(400), ".", "-", "e5"];

@@ -10,6 +10,8 @@ import { createServer } from "node:http";
 import { pathToFileURL } from "node:url";
 import path from "node:path";
 
+import { boxes, buttons, seeded } from "./random_requests.mjs";
+
 const [engine, pagePath, nativePath, clicksText = "500"] = process.argv.slice(2);
 const url = pathToFileURL(path.resolve(pagePath)).href;
 const clicks = Number(clicksText);
@@ -134,19 +136,7 @@ function phoneChecks() {
 }
 
 // --- The random requests, and the native program's answers --------------
-let seed = 20261207;
-function random() {
-  seed = (seed + 0x6d2b79f5) >>> 0;
-  let t = seed;
-  t = Math.imul(t ^ (t >>> 15), t | 1);
-  t ^= t + Math.imul(t ^ (t >>> 7), t | 61);
-  return ((t ^ (t >>> 14)) >>> 0) / 4294967296;
-}
-const below = (n) => Math.floor(random() * n);
-const pick = (list) => list[below(list.length)];
-const boxes = ["XI", "XII", "XIII", "XIV", "YI", "YII", "YIII", "YIV", "ZI", "ZII", "ZIII", "ZIV", "Def"];
-const buttons = ["Suma", "Resta", "Multiplicacion", "Division", "Maximo", "Minimo", "Cuadrado", "Raiz", "DEFUZY",
-  "Borrar", "XZ", "YZ"];
+const { below, pick } = seeded(20261207);
 // What a text box can hold: no line breaks, no lone surrogates.
 function text() {
   if (below(6) === 0) return pick(["", " ", "0,5", "1e400", "3.5e38", "-0", "palabra", "√2", "1E+39", "  7 "]);
