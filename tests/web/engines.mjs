@@ -87,11 +87,12 @@ const drivers = {
 async function load(driver, from = url) {
   await driver.goto(from);
   for (let i = 0; i < 100; ++i) {
+    // A page still between documents may not answer a script: ask again.
     const ready = await driver.run(() => {
       const frame = document.querySelector("iframe");
       const doc = frame ? frame.contentDocument : document;
       return doc !== null && doc.documentElement.dataset.ready === "true";
-    });
+    }).catch(() => false);
     if (ready) return;
     await new Promise((r) => setTimeout(r, 100));
   }
