@@ -1,13 +1,23 @@
-#!/usr/bin/env python3
+#!/usr/bin/python3
 """Puts the page, its style, its scripts, the compiled core and the font into
-one file that works from disk with nothing else beside it."""
+one file that works from disk with nothing else beside it.
+
+Every character is one more for the browser to read and parse before the first
+click, so what goes in is made small: scripts and style minified, the core
+deflated, and the font cut down to the letters the window draws in it. The
+file is plain ASCII, which browsers decode fastest."""
 import base64
 import hashlib
+import html.parser
+import io
 import re
 import subprocess
 import sys
+import zlib
 
-out, template, style, script, module, wasm, font, node, window_markup = sys.argv[1:10]
+from fontTools import subset
+
+out, template, style, script, module, wasm, font, node, window_markup, esbuild = sys.argv[1:11]
 
 
 def read(path):
@@ -20,11 +30,52 @@ def safe_in_script(text):
     return text.replace("</script", "<\\/script")
 
 
-with open(font, "rb") as f:
-    font_url = "data:font/woff2;base64," + base64.b64encode(f.read()).decode("ascii")
+def minified(text, loader):
+    return subprocess.run([esbuild, "--minify", "--loader=" + loader, "--charset=ascii", "--log-level=warning"],
+                          input=text, check=True, capture_output=True, text=True).stdout.strip()
 
-with open(wasm, "rb") as f:
-    wasm_base64 = base64.b64encode(f.read()).decode("ascii")
+
+def ascii_markup(text):
+    return "".join(c if ord(c) < 128 else "&#x%x;" % ord(c) for c in text)
+
+
+class ComicText(html.parser.HTMLParser):
+    """The text of the window's elements drawn in the comic font."""
+
+    def __init__(self):
+        super().__init__()
+        self.open = []
+        self.text = set()
+
+    VOID = {"area", "base", "br", "col", "embed", "hr", "img", "input", "link", "meta", "source", "track", "wbr"}
+
+    def handle_starttag(self, tag, attrs):
+        if tag in self.VOID:
+            return
+        classes = (dict(attrs).get("class") or "").split()
+        self.open.append("comic" in classes or (bool(self.open) and self.open[-1]))
+
+    def handle_endtag(self, tag):
+        if self.open:
+            self.open.pop()
+
+    def handle_data(self, data):
+        if self.open and self.open[-1]:
+            self.text.update(data)
+
+
+def font_for(text):
+    options = subset.Options()
+    options.flavor = "woff2"
+    cutter = subset.Subsetter(options)
+    with open(font, "rb") as f:
+        whole = subset.load_font(io.BytesIO(f.read()), options)
+    cutter.populate(text="".join(sorted(text)))
+    cutter.subset(whole)
+    buffer = io.BytesIO()
+    subset.save_font(whole, buffer, options)
+    return buffer.getvalue()
+
 
 # The window's markup and where each control stands, written by the core's
 # own control table.
@@ -35,12 +86,24 @@ def from_table(*args):
 window = from_table()
 window_style = from_table("style")
 
-page = read(template)
-page = page.replace("@@WINDOW@@", window)
+comic = ComicText()
+comic.feed(window)
+font_url = "data:font/woff2;base64," + base64.b64encode(font_for(comic.text)).decode("ascii")
+
+# Deflated as the page's DecompressionStream("deflate-raw") reads it.
+with open(wasm, "rb") as f:
+    deflate = zlib.compressobj(9, zlib.DEFLATED, -15, 9)
+    wasm_base64 = base64.b64encode(deflate.compress(f.read()) + deflate.flush()).decode("ascii")
+
+page = ascii_markup(read(template))
+page = page.replace("@@WINDOW@@", ascii_markup(window))
 page = page.replace("@@WASM@@", wasm_base64)
-page = page.replace("/*@@STYLE@@*/", read(style).replace("@@FONT@@", font_url) + window_style)
-page = page.replace("/*@@MODULE@@*/", safe_in_script(read(module)))
-page = page.replace("/*@@SCRIPT@@*/", safe_in_script(read(script)))
+page = page.replace("/*@@STYLE@@*/", minified(read(style) + window_style, "css").replace("@@FONT@@", font_url))
+page = page.replace("/*@@MODULE@@*/", safe_in_script(minified(read(module), "js")))
+page = page.replace("/*@@SCRIPT@@*/", safe_in_script(minified(read(script), "js")))
+if not page.isascii():
+    sys.exit("inline_page.py: a character outside ASCII reached the page")
+
 
 # A content policy of hashes: only these scripts and this style run, so a
 # box text that slipped into the markup could never execute.

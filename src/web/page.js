@@ -299,7 +299,7 @@
   }
 
   function asLatex(p) {
-    const math = (text) => text.replace(/√([A-Za-z]\w*)/g, "\\sqrt{$1}").replace(/\*/g, "\\cdot ")
+    const math = (text) => text.replace(/\u221a([A-Za-z]\w*)/g, "\\sqrt{$1}").replace(/\*/g, "\\cdot ")
       .replace(/\b([XYZ]I*V?I*|Def)\b/g, "\\mathrm{$1}").replace(/\b([a-z])([A-Z0-9]+)\b/g, "$1_{$2}");
     return ["\\paragraph{Procedimiento: " + latexEscape(p.button) + "}", "\\begin{enumerate}",
       ...p.lines.map((line) => "\\item $" + line.math.map(math).join(" = ") +
@@ -461,22 +461,46 @@
     frame.style.height = clientSize.height * scale + "px";
   }
 
-  // The compiled core travels inside the page as base64.
-  function coreBytes() {
+  // The compiled core travels inside the page deflated and in base64: half
+  // the characters for the parser to read. Inflating it is a chain of
+  // promises settled in this same task, so the page is ready before the
+  // parser moves on.
+  async function coreBytes() {
     const text = document.getElementById("nucleo").textContent.trim();
-    if (Uint8Array.fromBase64) return Uint8Array.fromBase64(text);
-    const binary = atob(text);
-    const bytes = new Uint8Array(binary.length);
-    for (let i = 0; i < binary.length; ++i) bytes[i] = binary.charCodeAt(i);
+    let packed;
+    if (Uint8Array.fromBase64) {
+      packed = Uint8Array.fromBase64(text);
+    } else {
+      const binary = atob(text);
+      packed = new Uint8Array(binary.length);
+      for (let i = 0; i < binary.length; ++i) packed[i] = binary.charCodeAt(i);
+    }
+    const inflate = new DecompressionStream("deflate-raw");
+    const writer = inflate.writable.getWriter();
+    writer.write(packed);
+    writer.close();
+    const reader = inflate.readable.getReader();
+    const pieces = [];
+    let length = 0;
+    for (let piece = await reader.read(); !piece.done; piece = await reader.read()) {
+      pieces.push(piece.value);
+      length += piece.value.length;
+    }
+    const bytes = new Uint8Array(length);
+    let at = 0;
+    for (const piece of pieces) {
+      bytes.set(piece, at);
+      at += piece.length;
+    }
     return bytes;
   }
 
-  const settings = { encoder: new TextEncoder(), decoder: new TextDecoder(), wasmBinary: coreBytes() };
-  Promise.resolve(TrelvaniCore(settings)).then((module) => {
-    core = module;
-    build();
-    new ResizeObserver(fit).observe(document.body);
-    schedulePlot();
-    document.documentElement.dataset.ready = "true";
-  });
+  coreBytes().then((wasmBinary) => TrelvaniCore({ encoder: new TextEncoder(), decoder: new TextDecoder(), wasmBinary }))
+    .then((module) => {
+      core = module;
+      build();
+      new ResizeObserver(fit).observe(document.body);
+      schedulePlot();
+      document.documentElement.dataset.ready = "true";
+    });
 })();
