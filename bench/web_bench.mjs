@@ -42,7 +42,9 @@ const median = (list) => [...list].sort((a, b) => a - b)[Math.floor(list.length 
 const engines = {
   chromium: { executablePath: "/usr/bin/chromium", args: ["--no-sandbox", "--disable-gpu", "--disable-quic",
     "--no-first-run", "--disable-background-networking", "--disable-component-update", "--disable-sync"] },
-  firefox: { browser: "firefox", executablePath: "/usr/bin/firefox-esr" },
+  // Firefox rounds performance.now() to the millisecond unless told not to.
+  firefox: { browser: "firefox", executablePath: "/usr/bin/firefox-esr",
+    extraPrefsFirefox: { "privacy.reduceTimerPrecision": false } },
 };
 for (const [engine, options] of Object.entries(engines)) {
   const browser = await puppeteer.launch({ headless: true, ...options });
@@ -53,6 +55,8 @@ for (const [engine, options] of Object.entries(engines)) {
     const times = Object.fromEntries(pages.map(([name]) => [name, []]));
     for (let run = 0; run < runs; ++run) {
       for (const [name, file] of pages) {
+        // Each from the same blank page, so none pays for closing a heavier one.
+        await tab.goto("about:blank");
         await tab.goto(pathToFileURL(file).href);
         await tab.waitForFunction(() => window.answeredAt !== undefined, { timeout: 10000 });
         times[name].push(await tab.evaluate(() => window.answeredAt));

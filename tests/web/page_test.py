@@ -250,6 +250,28 @@ class Page(unittest.TestCase):
         self.assertEqual(self.browser.find_elements(By.CSS_SELECTOR, "#historial-filas tr"), [])
         self.assertEqual(self.texts(), before)
 
+    def test_click_as_soon_as_ready_reaches_history_and_steps(self):
+        # The window is ready before the sections under it are read: a click
+        # at that moment must wait for them, not be lost.
+        early = self.browser.execute_cdp_cmd("Page.addScriptToEvaluateOnNewDocument", {"source": """
+            new MutationObserver((changes, observer) => {
+              if (document.documentElement.dataset.ready !== "true") return;
+              observer.disconnect();
+              ["XI", "XII", "XIII", "XIV"].forEach((id, i) => { document.getElementById(id).value = String(i + 1); });
+              document.getElementById("Cuadrado").click();
+            }).observe(document, { attributes: true, attributeFilter: ["data-ready"], subtree: true });"""})
+        try:
+            self.load()
+        finally:
+            self.browser.execute_cdp_cmd("Page.removeScriptToEvaluateOnNewDocument", {"identifier": early["identifier"]})
+        self.wait_for_frame()
+        rows = [row.get_attribute("textContent") for row in self.browser.find_elements(By.CSS_SELECTOR, "#historial-filas tr")]
+        self.assertEqual(len(rows), 1)
+        self.assertIn("Cuadrado (X * X)", rows[0])
+        self.assertIn("Z = ( 1;  4;  9;  16)", rows[0])
+        steps = self.browser.find_elements(By.CSS_SELECTOR, "#pasos li")
+        self.assertTrue(steps[0].get_attribute("textContent").startswith("x1 = "), steps[0].get_attribute("textContent"))
+
     def wait_for_frame(self):
         self.browser.execute_script("return new Promise(r => requestAnimationFrame(() => setTimeout(r)))")
 
