@@ -42,12 +42,12 @@ def ascii_markup(text):
 class ComicText(html.parser.HTMLParser):
     """The text of the window's elements drawn in the comic font."""
 
+    VOID = {"area", "base", "br", "col", "embed", "hr", "img", "input", "link", "meta", "source", "track", "wbr"}
+
     def __init__(self):
         super().__init__()
-        self.open = []
+        self.open = []  # for each open element, whether it is drawn in the comic font
         self.text = set()
-
-    VOID = {"area", "base", "br", "col", "embed", "hr", "img", "input", "link", "meta", "source", "track", "wbr"}
 
     def handle_starttag(self, tag, attrs):
         if tag in self.VOID:
