@@ -17,7 +17,7 @@ import zlib
 
 from fontTools import subset
 
-out, template, style, script, study, module, wasm, font, node, window_markup, esbuild = sys.argv[1:12]
+out, template, style, script, study, wasm, font, node, window_markup, esbuild = sys.argv[1:11]
 
 
 def read(path):
@@ -99,7 +99,6 @@ page = ascii_markup(read(template))
 page = page.replace("@@WINDOW@@", ascii_markup(window))
 page = page.replace("@@WASM@@", wasm_base64)
 page = page.replace("/*@@STYLE@@*/", minified(read(style) + window_style, "css").replace("@@FONT@@", font_url))
-page = page.replace("/*@@MODULE@@*/", safe_in_script(minified(read(module), "js")))
 page = page.replace("/*@@SCRIPT@@*/", safe_in_script(minified(read(script), "js")))
 page = page.replace("/*@@STUDY@@*/", safe_in_script(minified(read(study), "js")))
 if not page.isascii():

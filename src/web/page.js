@@ -8,12 +8,20 @@
   const dialog = document.getElementById("error");
   const controls = {};
   const clientSize = { width: 0, height: 0 };
+  const boxes = [];
+  const encoder = new TextEncoder();
+  const decoder = new TextDecoder();
   let core = null;
 
-  function cString(pointer) { return core.UTF8ToString(pointer); }
+  function cString(pointer) {
+    const bytes = core.HEAPU8;
+    let end = pointer;
+    while (bytes[end] !== 0) ++end;
+    return decoder.decode(bytes.subarray(pointer, end));
+  }
 
   function withCString(text, use) {
-    const bytes = core.encoder.encode(text + "\0");
+    const bytes = encoder.encode(text + "\0");
     const pointer = core._malloc(bytes.length);
     core.HEAPU8.set(bytes, pointer);
     try { return use(pointer); } finally { core._free(pointer); }
@@ -37,9 +45,7 @@
   // table as the page was built; here it is only wired up.
   function build() {
     for (const element of window_.querySelectorAll("[id]")) controls[element.id] = element;
-    core.controls = controls;
-    core.boxes = [];
-    for (const box of window_.querySelectorAll("[data-box]")) core.boxes[Number(box.dataset.box)] = box;
+    for (const box of window_.querySelectorAll("[data-box]")) boxes[Number(box.dataset.box)] = box;
     // For scripts and tests that check the page against the table.
     Object.defineProperty(window_, "controlTable", { get: () => cString(core._trelvani_control_table()) });
     clientSize.width = Number(window_.dataset.width);
@@ -137,12 +143,47 @@
     return bytes;
   }
 
-  coreBytes().then((wasmBinary) => TrelvaniCore({ encoder: new TextEncoder(), decoder: new TextDecoder(), wasmBinary }))
-    .then((module) => {
-      core = page.core = module;
-      build();
-      new ResizeObserver(fit).observe(document.body);
-      page.changed();
-      document.documentElement.dataset.ready = "true";
-    });
+  // The core is a bare WebAssembly module. All it asks of the page is a
+  // box's text, to set one, and to set Mensajes; texts cross as UTF-8, and a
+  // box's text is left in the core's memory from its malloc, for it to free.
+  // TextEncoder writes a lone surrogate as U+FFFD, so whatever a box holds
+  // arrives as valid text. Views of the memory are made at each use, as it
+  // may grow.
+  function startCore(bytes) {
+    let exports = null;
+    const text = (pointer, length) => decoder.decode(new Uint8Array(exports.memory.buffer, pointer, length));
+    const imports = {
+      page: {
+        box_text(box, lengthAt) {
+          const utf8 = encoder.encode(boxes[box].value);
+          const pointer = exports.malloc(utf8.length + 1);
+          new Uint8Array(exports.memory.buffer).set(utf8, pointer);
+          new DataView(exports.memory.buffer).setUint32(lengthAt, utf8.length, true);
+          return pointer;
+        },
+        set_box_text(box, pointer, length) { boxes[box].value = text(pointer, length); },
+        set_mensajes(pointer, length) { controls.Mensajes.textContent = text(pointer, length); },
+      },
+      env: { emscripten_notify_memory_growth() {} },
+      wasi_snapshot_preview1: {
+        proc_exit(code) { throw new WebAssembly.RuntimeError("the core stopped (" + code + ")"); },
+      },
+    };
+    exports = new WebAssembly.Instance(new WebAssembly.Module(bytes), imports).exports;
+    exports._initialize();
+    const started = {
+      get HEAPU8() { return new Uint8Array(exports.memory.buffer); },
+      get HEAPF64() { return new Float64Array(exports.memory.buffer); },
+    };
+    for (const [name, value] of Object.entries(exports)) if (typeof value === "function") started["_" + name] = value;
+    return started;
+  }
+
+  coreBytes().then((bytes) => {
+    core = page.core = startCore(bytes);
+    build();
+    new ResizeObserver(fit).observe(document.body);
+    page.changed();
+    document.documentElement.dataset.ready = "true";
+  });
 })();
