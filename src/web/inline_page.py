@@ -13,10 +13,11 @@ import io
 import re
 import subprocess
 import sys
+import tempfile
 
 from fontTools import subset
 
-out, template, style, script, study, wasm, font, node, window_markup, esbuild, zopfli = sys.argv[1:12]
+out, template, style, script, study_markup, study, wasm, font, node, window_markup, esbuild, zopfli = sys.argv[1:13]
 
 
 def read(path):
@@ -89,29 +90,45 @@ comic = ComicText()
 comic.feed(window)
 font_url = "data:font/woff2;base64," + base64.b64encode(font_for(comic.text)).decode("ascii")
 
-# Deflated as the page's DecompressionStream("deflate-raw") reads it, by
-# zopfli, which finds a smaller deflate stream than zlib does.
-deflated = subprocess.run([zopfli, "--deflate", "-c", wasm], check=True, capture_output=True).stdout
-wasm_base64 = base64.b64encode(deflated).decode("ascii")
+
+def deflated_base64(path):
+    """Deflated as the page's DecompressionStream("deflate-raw") reads it, by
+    zopfli, which finds a smaller deflate stream than zlib does."""
+    deflated = subprocess.run([zopfli, "--deflate", "-c", path], check=True, capture_output=True).stdout
+    return base64.b64encode(deflated).decode("ascii")
+
+
+# The sections under the window are not needed for the first click: their
+# markup and their script travel deflated too, a NUL between them, and the
+# page puts them in once the window is ready.
+study_script = minified(read(study), "js")
+with tempfile.NamedTemporaryFile(suffix=".txt") as packed:
+    packed.write((ascii_markup(read(study_markup)) + "\0" + study_script).encode("ascii"))
+    packed.flush()
+    study_base64 = deflated_base64(packed.name)
 
 page = ascii_markup(read(template))
 page = page.replace("@@WINDOW@@", ascii_markup(window))
-page = page.replace("@@WASM@@", wasm_base64)
+page = page.replace("@@WASM@@", deflated_base64(wasm))
+page = page.replace("@@STUDY@@", study_base64)
 page = page.replace("/*@@STYLE@@*/", minified(read(style) + window_style, "css").replace("@@FONT@@", font_url))
 page = page.replace("/*@@SCRIPT@@*/", safe_in_script(minified(read(script), "js")))
-page = page.replace("/*@@STUDY@@*/", safe_in_script(minified(read(study), "js")))
 if not page.isascii():
     sys.exit("inline_page.py: a character outside ASCII reached the page")
 
 
 # A content policy of hashes: only these scripts and this style run, so a
 # box text that slipped into the markup could never execute.
+def hash_of(body):
+    return "'sha256-" + base64.b64encode(hashlib.sha256(body.encode("utf-8")).digest()).decode("ascii") + "'"
+
+
 def hashes(tag):
-    return " ".join("'sha256-" + base64.b64encode(hashlib.sha256(body.encode("utf-8")).digest()).decode("ascii") + "'"
-                    for body in re.findall("<" + tag + ">(.*?)</" + tag + ">", page, re.S))
+    return " ".join(hash_of(body) for body in re.findall("<" + tag + ">(.*?)</" + tag + ">", page, re.S))
 
 
-policy = ("default-src 'none'; script-src " + hashes("script") + " 'wasm-unsafe-eval'; style-src " + hashes("style") +
+policy = ("default-src 'none'; script-src " + hashes("script") + " " + hash_of(study_script) +
+          " 'wasm-unsafe-eval'; style-src " + hashes("style") +
           "; font-src data:; img-src data:; base-uri 'none'; form-action 'none'")
 page = page.replace("<!--@@POLICY@@-->", '<meta http-equiv="Content-Security-Policy" content="' + policy + '">')
 with open(out, "w", encoding="utf-8") as f:

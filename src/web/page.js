@@ -109,12 +109,12 @@
     frame.style.height = clientSize.height * scale + "px";
   }
 
-  // The compiled core travels inside the page deflated and in base64: half
-  // the characters for the parser to read. Inflating it is a chain of
-  // promises settled in this same task, so the page is ready before the
-  // parser moves on.
-  async function coreBytes() {
-    const text = document.getElementById("nucleo").textContent.trim();
+  // The compiled core, and the sections under the window, travel inside the
+  // page deflated and in base64: half the characters for the parser to read.
+  // Inflating is a chain of promises settled in this same task, so the page
+  // is ready before the parser moves on.
+  async function inflated(id) {
+    const text = document.getElementById(id).textContent.trim();
     let packed;
     if (Uint8Array.fromBase64) {
       packed = Uint8Array.fromBase64(text);
@@ -179,11 +179,22 @@
     return started;
   }
 
-  coreBytes().then((bytes) => {
+  // The sections under the window come after it is ready: their markup at
+  // the end of <main>, then their script, which the page's policy lets run
+  // by its hash.
+  function addStudy(bytes) {
+    const [markup, script] = decoder.decode(bytes).split("\0");
+    window_.closest("main").insertAdjacentHTML("beforeend", markup);
+    const element = document.createElement("script");
+    element.textContent = script;
+    document.body.append(element);
+  }
+
+  inflated("nucleo").then((bytes) => {
     core = page.core = startCore(bytes);
     build();
     new ResizeObserver(fit).observe(document.body);
     page.changed();
     document.documentElement.dataset.ready = "true";
-  });
+  }).then(() => inflated("estudio")).then(addStudy);
 })();
