@@ -147,18 +147,29 @@
   // box's text, to set one, and to set Mensajes; texts cross as UTF-8, and a
   // box's text is left in the core's memory from its malloc, for it to free.
   // TextEncoder writes a lone surrogate as U+FFFD, so whatever a box holds
-  // arrives as valid text. Views of the memory are made at each use, as it
-  // may grow.
+  // arrives as valid text. The views of the memory are made again whenever
+  // it has grown, which replaces its buffer.
   function startCore(bytes) {
     let exports = null;
-    const text = (pointer, length) => decoder.decode(new Uint8Array(exports.memory.buffer, pointer, length));
+    const views = { buffer: null, bytes: null, words: null };
+    function memory() {
+      const buffer = exports.memory.buffer;
+      if (views.buffer !== buffer) {
+        views.buffer = buffer;
+        views.bytes = new Uint8Array(buffer);
+        views.words = new Uint32Array(buffer);
+      }
+      return views;
+    }
+    const text = (pointer, length) => decoder.decode(memory().bytes.subarray(pointer, pointer + length));
     const imports = {
       page: {
         box_text(box, lengthAt) {
           const utf8 = encoder.encode(boxes[box].value);
           const pointer = exports.malloc(utf8.length + 1);
-          new Uint8Array(exports.memory.buffer).set(utf8, pointer);
-          new DataView(exports.memory.buffer).setUint32(lengthAt, utf8.length, true);
+          const { bytes, words } = memory();
+          bytes.set(utf8, pointer);
+          words[lengthAt >> 2] = utf8.length;
           return pointer;
         },
         set_box_text(box, pointer, length) { boxes[box].value = text(pointer, length); },
@@ -172,8 +183,8 @@
     exports = new WebAssembly.Instance(new WebAssembly.Module(bytes), imports).exports;
     exports._initialize();
     const started = {
-      get HEAPU8() { return new Uint8Array(exports.memory.buffer); },
-      get HEAPF64() { return new Float64Array(exports.memory.buffer); },
+      get HEAPU8() { return memory().bytes; },
+      get HEAPF64() { return new Float64Array(memory().buffer); },
     };
     for (const [name, value] of Object.entries(exports)) if (typeof value === "function") started["_" + name] = value;
     return started;
