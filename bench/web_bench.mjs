@@ -1,8 +1,11 @@
 // The page's start in Chromium and in Firefox: from navigation to the first
 // click answered, against a trivial page with one input box loaded the same
 // way, medians of alternating runs; with --against, another build of the
-// page in the same alternation. Then one click's time inside the page.
-// Usage: node bench/web_bench.mjs TRELVANI_HTML [RUNS] [--against OTHER_HTML]
+// page in the same alternation. Each round is a fresh browser, and the
+// rounds' ratios are given one by one and as their median: on a busy machine
+// one round can land far from the others. Then one click's time inside the
+// page.
+// Usage: node bench/web_bench.mjs TRELVANI_HTML [RUNS] [--against OTHER_HTML] [--rounds N]
 // (puppeteer-core from tests/web: run `npm ci` there first)
 import { mkdtempSync, statSync, writeFileSync } from "node:fs";
 import { createRequire } from "node:module";
@@ -14,9 +17,12 @@ const require = createRequire(new URL("../tests/web/package.json", import.meta.u
 const puppeteer = require("puppeteer-core");
 
 const args = process.argv.slice(2);
-let other = null;
-const at = args.indexOf("--against");
-if (at >= 0) [, other] = args.splice(at, 2);
+function option(name, fallback) {
+  const at = args.indexOf(name);
+  return at >= 0 ? args.splice(at, 2)[1] : fallback;
+}
+const other = option("--against", null);
+const rounds = Number(option("--rounds", 3));
 const page = path.resolve(args[0]);
 const runs = Number(args[1] || 21);
 
@@ -46,7 +52,10 @@ const engines = {
   firefox: { browser: "firefox", executablePath: "/usr/bin/firefox-esr",
     extraPrefsFirefox: { "privacy.reduceTimerPrecision": false } },
 };
-for (const [engine, options] of Object.entries(engines)) {
+const ratios = (list) => list.map((r) => r.toFixed(2)).join(", ");
+
+// One round: a fresh browser, the pages in turn, RUNS times over.
+async function round(options) {
   const browser = await puppeteer.launch({ headless: true, ...options });
   try {
     const tab = await browser.newPage();
@@ -62,18 +71,19 @@ for (const [engine, options] of Object.entries(engines)) {
         times[name].push(await tab.evaluate(() => window.answeredAt));
       }
     }
-    const ours = median(times.trelvani);
-    const bare = median(times.trivial);
-    let line = `${engine}: first click answered ${ours.toFixed(1)} ms, trivial page ${bare.toFixed(1)} ms, ` +
-      `ratio ${(ours / bare).toFixed(2)} (medians of ${runs} alternating runs)`;
-    if (other) {
-      const theirs = median(times.against);
-      line += `; ${path.basename(other)} ${theirs.toFixed(1)} ms, ratio ${(theirs / bare).toFixed(2)}`;
-    }
-    console.log(line);
+    return Object.fromEntries(Object.entries(times).map(([name, list]) => [name, median(list)]));
+  } finally {
+    await browser.close();
+  }
+}
+
+async function oneClick(options) {
+  const browser = await puppeteer.launch({ headless: true, ...options });
+  try {
+    const tab = await browser.newPage();
     await tab.goto(pathToFileURL(page).href);
     await tab.waitForFunction(() => document.documentElement.dataset.ready === "true");
-    const perClick = await tab.evaluate(() => {
+    return await tab.evaluate(() => {
       for (const [id, value] of [["XI", "1"], ["XII", "2"], ["XIII", "3"], ["XIV", "4"], ["YI", "5"], ["YII", "6"],
         ["YIII", "7"], ["YIV", "8"]]) document.getElementById(id).value = value;
       const suma = document.getElementById("Suma");
@@ -86,9 +96,28 @@ for (const [engine, options] of Object.entries(engines)) {
       batches.sort((a, b) => a - b);
       return batches[25] * 1000;
     });
-    console.log(`${engine}: one click ${perClick.toFixed(1)} µs (median of 50 batches of 100 clicks)`);
   } finally {
     await browser.close();
   }
+}
+
+for (const [engine, options] of Object.entries(engines)) {
+  const ours = [];
+  const theirs = [];
+  for (let r = 1; r <= rounds; ++r) {
+    const medians = await round(options);
+    ours.push(medians.trelvani / medians.trivial);
+    let line = `${engine}, round ${r}: first click answered ${medians.trelvani.toFixed(1)} ms, trivial page ` +
+      `${medians.trivial.toFixed(1)} ms, ratio ${ours.at(-1).toFixed(2)} (medians of ${runs} alternating runs)`;
+    if (other) {
+      theirs.push(medians.against / medians.trivial);
+      line += `; ${path.basename(other)} ${medians.against.toFixed(1)} ms, ratio ${theirs.at(-1).toFixed(2)}`;
+    }
+    console.log(line);
+  }
+  let summary = `${engine}: ratios ${ratios(ours)}; median ${median(ours).toFixed(2)}`;
+  if (other) summary += `; ${path.basename(other)}: ratios ${ratios(theirs)}; median ${median(theirs).toFixed(2)}`;
+  console.log(summary);
+  console.log(`${engine}: one click ${(await oneClick(options)).toFixed(1)} µs (median of 50 batches of 100 clicks)`);
 }
 console.log(`${path.basename(page)}: ${(statSync(page).size / 1024).toFixed(0)} KB`);
