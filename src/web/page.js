@@ -1,7 +1,7 @@
 "use strict";
 // The window, written from the core's control table, each click run by the
 // core's handler on the page's own inputs. All the first click needs is here;
-// the sections under the window come in the next script (study.js).
+// the sections under the window (study.js) are put in once it is ready.
 (function () {
   const window_ = document.getElementById("Trelvani_Fuzzy");
   const frame = document.getElementById("marco");
