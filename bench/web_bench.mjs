@@ -54,11 +54,19 @@ const engines = {
 };
 const ratios = (list) => list.map((r) => r.toFixed(2)).join(", ");
 
-// One round: a fresh browser, the pages in turn, RUNS times over.
-async function round(options) {
+// A fresh browser for `use`, closed whatever happens.
+async function withBrowser(options, use) {
   const browser = await puppeteer.launch({ headless: true, ...options });
   try {
-    const tab = await browser.newPage();
+    return await use(await browser.newPage());
+  } finally {
+    await browser.close();
+  }
+}
+
+// One round: a fresh browser, the pages in turn, RUNS times over.
+function round(options) {
+  return withBrowser(options, async (tab) => {
     await tab.evaluateOnNewDocument(PROBE);
     const pages = [["trelvani", page], ["trivial", trivial], ...(other ? [["against", path.resolve(other)]] : [])];
     const times = Object.fromEntries(pages.map(([name]) => [name, []]));
@@ -72,15 +80,11 @@ async function round(options) {
       }
     }
     return Object.fromEntries(Object.entries(times).map(([name, list]) => [name, median(list)]));
-  } finally {
-    await browser.close();
-  }
+  });
 }
 
-async function oneClick(options) {
-  const browser = await puppeteer.launch({ headless: true, ...options });
-  try {
-    const tab = await browser.newPage();
+function oneClick(options) {
+  return withBrowser(options, async (tab) => {
     await tab.goto(pathToFileURL(page).href);
     await tab.waitForFunction(() => document.documentElement.dataset.ready === "true");
     return await tab.evaluate(() => {
@@ -96,9 +100,7 @@ async function oneClick(options) {
       batches.sort((a, b) => a - b);
       return batches[25] * 1000;
     });
-  } finally {
-    await browser.close();
-  }
+  });
 }
 
 for (const [engine, options] of Object.entries(engines)) {

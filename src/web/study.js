@@ -300,8 +300,10 @@
     if (taken.length > 0) lastClick = taken[taken.length - 1];
   }
 
+  // Four box texts from `from` on, as an operand is written: "(a; b; c; d)".
+  const four = (list, from) => "(" + list.slice(from, from + 4).join("; ") + ")";
+
   function historyEntry(click) {
-    const four = (list, from) => "(" + list.slice(from, from + 4).join("; ") + ")";
     const name = click.button;
     let result;
     if (click.error > 0) {
@@ -323,8 +325,7 @@
 
   // The table's five columns; a spreadsheet gets each box in a column of its own.
   function columns(entry, i) {
-    const four = (from) => "(" + entry.boxes.slice(from, from + 4).join("; ") + ")";
-    return [String(i + 1), entry.operation, four(0), four(4), entry.result];
+    return [String(i + 1), entry.operation, four(entry.boxes, 0), four(entry.boxes, 4), entry.result];
   }
 
   // New entries only: a long history costs nothing more per click.
