@@ -17,7 +17,7 @@ import tempfile
 
 from fontTools import subset
 
-out, template, style, script, study_markup, study, wasm, font, node, window_markup, esbuild, zopfli = sys.argv[1:13]
+out, template, style, script, study_markup, study, module, wasm, font, node, window_markup, esbuild, zopfli = sys.argv[1:14]
 
 
 def read(path):
@@ -112,6 +112,7 @@ page = page.replace("@@WINDOW@@", ascii_markup(window))
 page = page.replace("@@WASM@@", deflated_base64(wasm))
 page = page.replace("@@STUDY@@", study_base64)
 page = page.replace("/*@@STYLE@@*/", minified(read(style) + window_style, "css").replace("@@FONT@@", font_url))
+page = page.replace("/*@@MODULE@@*/", safe_in_script(minified(read(module), "js")))
 page = page.replace("/*@@SCRIPT@@*/", safe_in_script(minified(read(script), "js")))
 if not page.isascii():
     sys.exit("inline_page.py: a character outside ASCII reached the page")

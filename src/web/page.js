@@ -143,53 +143,6 @@
     return bytes;
   }
 
-  // The core is a bare WebAssembly module. All it asks of the page is a
-  // box's text, to set one, and to set Mensajes; texts cross as UTF-8, and a
-  // box's text is left in the core's memory from its malloc, for it to free.
-  // TextEncoder writes a lone surrogate as U+FFFD, so whatever a box holds
-  // arrives as valid text. The views of the memory are made again whenever
-  // it has grown, which replaces its buffer.
-  function startCore(bytes) {
-    let exports = null;
-    const views = { buffer: null, bytes: null, words: null };
-    function memory() {
-      const buffer = exports.memory.buffer;
-      if (views.buffer !== buffer) {
-        views.buffer = buffer;
-        views.bytes = new Uint8Array(buffer);
-        views.words = new Uint32Array(buffer);
-      }
-      return views;
-    }
-    const text = (pointer, length) => decoder.decode(memory().bytes.subarray(pointer, pointer + length));
-    const imports = {
-      page: {
-        box_text(box, lengthAt) {
-          const utf8 = encoder.encode(boxes[box].value);
-          const pointer = exports.malloc(utf8.length + 1);
-          const { bytes, words } = memory();
-          bytes.set(utf8, pointer);
-          words[lengthAt >> 2] = utf8.length;
-          return pointer;
-        },
-        set_box_text(box, pointer, length) { boxes[box].value = text(pointer, length); },
-        set_mensajes(pointer, length) { controls.Mensajes.textContent = text(pointer, length); },
-      },
-      env: { emscripten_notify_memory_growth() {} },
-      wasi_snapshot_preview1: {
-        proc_exit(code) { throw new WebAssembly.RuntimeError("the core stopped (" + code + ")"); },
-      },
-    };
-    exports = new WebAssembly.Instance(new WebAssembly.Module(bytes), imports).exports;
-    exports._initialize();
-    const started = {
-      get HEAPU8() { return memory().bytes; },
-      get HEAPF64() { return new Float64Array(memory().buffer); },
-    };
-    for (const [name, value] of Object.entries(exports)) if (typeof value === "function") started["_" + name] = value;
-    return started;
-  }
-
   // The sections under the window come after it is ready: their markup at
   // the end of <main>, then their script, which the page's policy lets run
   // by its hash.
@@ -201,8 +154,10 @@
     document.body.append(element);
   }
 
-  inflated("nucleo").then((bytes) => {
-    core = page.core = startCore(bytes);
+  // The core's glue (TrelvaniCore) runs the box and Mensajes functions the
+  // handlers call on the page's own elements, filled in by build().
+  inflated("nucleo").then((wasmBinary) => TrelvaniCore({ wasmBinary, boxes, controls, encoder, decoder })).then((module) => {
+    core = page.core = module;
     build();
     new ResizeObserver(fit).observe(document.body);
     page.changed();

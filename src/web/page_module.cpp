@@ -21,17 +21,25 @@ namespace {
 
 using trelvani::Box;
 
-// What the page gives the core: its boxes and its Mensajes label. Box texts
-// cross as UTF-8; TextEncoder writes a lone surrogate as U+FFFD, so whatever
-// a box holds arrives as valid text. The box's text is left in memory from
-// malloc, for the core to free.
-extern "C" {
-__attribute__((import_module("page"), import_name("box_text"))) char* PageBoxText(int box, std::size_t* length);
-__attribute__((import_module("page"), import_name("set_box_text"))) void PageSetBoxText(int box, const char* text,
-                                                                                        std::size_t length);
-__attribute__((import_module("page"), import_name("set_mensajes"))) void PageSetMensajes(const char* text,
-                                                                                         std::size_t length);
-}
+// What the page gives the core: its boxes and its Mensajes label (set on the
+// module by page.js). Box texts cross as UTF-8; TextEncoder writes a lone
+// surrogate as U+FFFD, so whatever a box holds arrives as valid text. The
+// box's text is left in memory from malloc, for the core to free.
+EM_JS(char*, PageBoxText, (int box, std::size_t* length), {
+    const bytes = Module.encoder.encode(Module.boxes[box].value);
+    const text = _malloc(bytes.length + 1);
+    HEAPU8.set(bytes, text);
+    HEAPU32[length >> 2] = bytes.length;
+    return text;
+});
+
+EM_JS(void, PageSetBoxText, (int box, const char* text, std::size_t length), {
+    Module.boxes[box].value = Module.decoder.decode(HEAPU8.subarray(text, text + length));
+});
+
+EM_JS(void, PageSetMensajes, (const char* text, std::size_t length), {
+    Module.controls["Mensajes"].textContent = Module.decoder.decode(HEAPU8.subarray(text, text + length));
+});
 
 class PageControls final : public trelvani::Controls {
 public:
