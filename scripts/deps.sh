@@ -1,12 +1,14 @@
 #!/usr/bin/env bash
 # Installs the Debian packages a task needs, skipping those already present.
-# Usage: scripts/deps.sh GROUP...   (groups: build app test fuzz bench web browser package a11y)
+# Usage: scripts/deps.sh GROUP...   (groups: build app test docs fuzz bench web browser package a11y)
 set -euo pipefail
 
 declare -A groups=(
   [build]="g++ cmake ninja-build pkg-config nlohmann-json3-dev libfmt-dev"
   [app]="qt6-base-dev libgl-dev qt6-translations-l10n fonts-comic-neue librsvg2-bin"
   [test]="libgtest-dev locales"
+  # The tools the copies and exports are opened with in the tests.
+  [docs]="texlive-latex-base texlive-latex-recommended texlive-lang-spanish lmodern poppler-utils pandoc gnumeric"
   [fuzz]="clang libclang-rt-14-dev"
   [bench]="libbenchmark-dev libx11-dev xvfb x11-utils"
   [web]="emscripten libfast-float-dev fonts-comic-neue python3 python3-fonttools python3-brotli esbuild zopfli"

@@ -9,7 +9,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 export QT_QPA_PLATFORM=offscreen
-bash scripts/deps.sh build app test fuzz bench web browser package a11y
+bash scripts/deps.sh build app test docs fuzz bench web browser package a11y
 bash scripts/locale.sh es_ES.UTF-8
 
 echo "== Compilación y pruebas (dev)"

@@ -1,7 +1,7 @@
 "use strict";
 // The window, written from the core's control table, each click run by the
 // core's handler on the page's own inputs. All the first click needs is here;
-// the sections under the window (study.js) are put in once it is ready.
+// the sections under the window (sections/) are put in once it is ready.
 (function () {
   const window_ = document.getElementById("Trelvani_Fuzzy");
   const frame = document.getElementById("marco");
@@ -13,33 +13,24 @@
   const decoder = new TextDecoder();
   let core = null;
 
-  function cString(pointer) {
-    const bytes = core.HEAPU8;
-    let end = pointer;
-    while (bytes[end] !== 0) ++end;
-    return decoder.decode(bytes.subarray(pointer, end));
+  // A text the core handed back, by its length: a box text may hold a NUL.
+  function returned(pointer) {
+    return decoder.decode(core.HEAPU8.subarray(pointer, pointer + core._trelvani_returned_length()));
   }
 
-  function withCString(text, use) {
-    const bytes = encoder.encode(text + "\0");
-    const pointer = core._malloc(bytes.length);
+  // A text handed to the core as its bytes and their count, NULs and all.
+  function withText(text, use) {
+    const bytes = encoder.encode(text);
+    const pointer = core._malloc(bytes.length + 1);
     core.HEAPU8.set(bytes, pointer);
-    try { return use(pointer); } finally { core._free(pointer); }
+    core.HEAPU8[pointer + bytes.length] = 0;  // and ended, for the core's C strings
+    try { return use(pointer, bytes.length); } finally { core._free(pointer); }
   }
 
-  function textOf(name) {
-    const control = controls[name];
-    return name === "Mensajes" ? control.textContent : control.value;
-  }
-
-  // What the sections under the window are told: each click, with the texts
-  // of the boxes before and after it, kept until they take it, so that none
-  // is lost if a click comes before they are there; and a call whenever what
-  // they draw may have changed.
-  const HISTORY_BOXES = ["XI", "XII", "XIII", "XIV", "YI", "YII", "YIII", "YIV", "ZI", "ZII", "ZIII", "ZIV"];
-  const page = window.trelvaniWindow = {
-    core: null, controls, cString, withCString, textOf, HISTORY_BOXES, clicks: [], changed: () => {},
-  };
+  // What the sections under the window are told: that clicks came, counted
+  // until they draw them (the core keeps each click itself), and a call
+  // whenever what they draw may have changed.
+  const page = window.trelvaniWindow = { core: null, controls, returned, withText, clicks: 0, changed: () => {} };
 
   // The window's markup is in the page already, written from the control
   // table as the page was built; here it is only wired up.
@@ -47,7 +38,7 @@
     for (const element of window_.querySelectorAll("[id]")) controls[element.id] = element;
     for (const box of window_.querySelectorAll("[data-box]")) boxes[Number(box.dataset.box)] = box;
     // For scripts and tests that check the page against the table.
-    Object.defineProperty(window_, "controlTable", { get: () => cString(core._trelvani_control_table()) });
+    Object.defineProperty(window_, "controlTable", { get: () => returned(core._trelvani_control_table()) });
     clientSize.width = Number(window_.dataset.width);
     clientSize.height = Number(window_.dataset.height);
     window_.addEventListener("click", (event) => {
@@ -72,10 +63,8 @@
   }
 
   function click(name, button) {
-    const before = HISTORY_BOXES.map(textOf);
-    const number = withCString(name, (pointer) => core._trelvani_click(pointer));
-    page.clicks.push({ button: name, caption: button.textContent, error: number, before,
-      after: HISTORY_BOXES.map(textOf), def: textOf("Def"), mensajes: textOf("Mensajes") });
+    const number = withText(name, (pointer) => core._trelvani_click(pointer));
+    ++page.clicks;
     page.changed();
     if (number > 0) showError(number, button);
   }
@@ -88,7 +77,7 @@
   });
 
   function showError(number, button) {
-    document.getElementById("error-texto").textContent = cString(core._trelvani_error_report(number));
+    document.getElementById("error-texto").textContent = returned(core._trelvani_error_report(number));
     dialog.addEventListener("close", () => button.focus(), { once: true });
     dialog.showModal();
   }

@@ -13,9 +13,10 @@
 #include "fields/json_text.h"
 #include "fields/operand_io.h"
 #include "fields/runtime_error.h"
-#include "fields/steps.h"
-#include "ops/answer_key.h"
 #include "ops/buttons.h"
+#include "study/answer_key.h"
+#include "study/history.h"
+#include "study/procedure_writer.h"
 
 namespace {
 
@@ -60,63 +61,121 @@ private:
     static int Index(Box box) { return static_cast<int>(box); }
 };
 
+// What the page has done so far: the last click, every click in order, and
+// what the clicks computed, for the hand results.
 std::string g_returned;
-trelvani::StepList g_steps;
+trelvani::ClickRecord g_last;
+trelvani::History g_history;
 trelvani::AnswerKey g_key;
+
+// A text handed back to the page; its length comes from
+// trelvani_returned_length, since a box text may hold a NUL.
+const char* Returned(std::string text) {
+    g_returned = std::move(text);
+    return g_returned.c_str();
+}
+
+enum Format { kText = 0, kMarkdown = 1, kLatex = 2, kCsv = 3 };
 
 }  // namespace
 
 extern "C" {
 
 // The window's control table as JSON, for checking the page against it.
-EMSCRIPTEN_KEEPALIVE const char* trelvani_control_table() {
-    g_returned = trelvani::window::ControlTableJson();
-    return g_returned.c_str();
-}
+EMSCRIPTEN_KEEPALIVE const char* trelvani_control_table() { return Returned(trelvani::window::ControlTableJson()); }
 
 // Runs one button's handler; 0, or the number of the runtime error, with
-// every box as it was before the click. The click's steps are kept for
-// trelvani_steps.
+// every box as it was before the click. The click goes into the history
+// and the answer key.
 EMSCRIPTEN_KEEPALIVE int trelvani_click(const char* name) {
     const trelvani::Button* button = trelvani::ButtonNamed(name);
     if (button == nullptr) return -1;
     PageControls controls;
-    g_steps.clear();
-    const auto error = trelvani::RunClick(button->handler, controls, &g_steps);
-    g_key.Update(button->name, g_steps);
-    return error ? error->code() : 0;
+    g_last = trelvani::RecordClick(*button, controls);
+    g_history.push_back(trelvani::HistoryEntryOf(g_last));
+    g_key.Update(button->name, g_last.steps);
+    return g_last.error ? g_last.error->code() : 0;
 }
 
-// The last click's steps, as trelvani-batch gives them.
-EMSCRIPTEN_KEEPALIVE const char* trelvani_steps() {
-    g_returned = trelvani::StepsJson(g_steps);
-    return g_returned.c_str();
+EMSCRIPTEN_KEEPALIVE std::size_t trelvani_returned_length() { return g_returned.size(); }
+
+// The last click's working, to draw: {"lines": [{"text", "note", "error"}],
+// "boxes": [[name, text], ...]}.
+EMSCRIPTEN_KEEPALIVE const char* trelvani_procedure() {
+    if (g_last.button == nullptr) return Returned("");
+    const trelvani::Procedure procedure = trelvani::ProcedureOf(g_last);
+    std::string out = "{\"lines\":[";
+    for (const trelvani::ProcedureLine& line : procedure.lines) {
+        if (out.back() != '[') out += ',';
+        out += "{\"text\":";
+        trelvani::AppendJsonString(out, trelvani::LineText(line));
+        out += ",\"note\":";
+        trelvani::AppendJsonString(out, line.note);
+        out += line.error.empty() ? ",\"error\":false}" : ",\"error\":true}";
+    }
+    out += "],\"boxes\":[";
+    for (const trelvani::WrittenText& box : procedure.boxes) {
+        if (out.back() != '[') out += ',';
+        out += '[';
+        trelvani::AppendJsonString(out, box.control);
+        out += ',';
+        trelvani::AppendJsonString(out, box.text);
+        out += ']';
+    }
+    return Returned(out + "]}");
 }
 
-// A hand result judged against result `result` (ZI, ZII, ZIII, ZIV, Def):
-// {"reading": 0 empty, 1 not a number, 2 a number; "agrees"; "value", the
-// calculator's text; "slip"}.
-EMSCRIPTEN_KEEPALIVE const char* trelvani_check(int result, const char* hand) {
-    if (result < 0 || static_cast<std::size_t>(result) >= trelvani::kCheckedResults) return "";
-    const trelvani::Verdict verdict = g_key.Judge(static_cast<std::size_t>(result), hand);
-    g_returned = "{\"reading\":" + std::to_string(static_cast<int>(verdict.reading)) +
-                 ",\"agrees\":" + (verdict.agrees ? "true" : "false") + ",\"value\":";
-    trelvani::AppendJsonString(g_returned, verdict.value);
-    g_returned += ",\"slip\":";
-    trelvani::AppendJsonString(g_returned, verdict.slip);
-    g_returned += '}';
-    return g_returned.c_str();
+// The last click's working as text, Markdown or LaTeX, to paste.
+EMSCRIPTEN_KEEPALIVE const char* trelvani_procedure_copy(int format) {
+    if (g_last.button == nullptr) return Returned("");
+    const trelvani::Procedure procedure = trelvani::ProcedureOf(g_last);
+    return Returned(format == kMarkdown ? trelvani::ProcedureAsMarkdown(procedure)
+                    : format == kLatex  ? trelvani::ProcedureAsLatex(procedure)
+                                        : trelvani::ProcedureAsText(procedure));
 }
 
-// The description of a runtime error, as the error box gives it.
-EMSCRIPTEN_KEEPALIVE const char* trelvani_error_description(int number) {
-    return trelvani::RuntimeError(static_cast<trelvani::ErrorNumber>(number)).what();
+// The history's rows from entry `from` on, each its five columns, as JSON.
+EMSCRIPTEN_KEEPALIVE const char* trelvani_history_rows(std::size_t from) {
+    std::string out = "[";
+    for (std::size_t i = from; i < g_history.size(); ++i) {
+        if (i > from) out += ',';
+        out += '[';
+        for (const std::string& column : trelvani::HistoryColumns(g_history[i], i)) {
+            if (out.back() != '[') out += ',';
+            trelvani::AppendJsonString(out, column);
+        }
+        out += ']';
+    }
+    return Returned(out + "]");
+}
+
+// The whole history as text, Markdown, LaTeX or CSV.
+EMSCRIPTEN_KEEPALIVE const char* trelvani_history_copy(int format) {
+    return Returned(format == kMarkdown ? trelvani::HistoryAsMarkdown(g_history)
+                    : format == kLatex  ? trelvani::HistoryAsLatex(g_history)
+                    : format == kCsv    ? trelvani::HistoryAsCsv(g_history)
+                                        : trelvani::HistoryAsText(g_history));
+}
+
+EMSCRIPTEN_KEEPALIVE void trelvani_history_clear() { g_history.clear(); }
+
+// A hand result of `length` bytes judged against result `result` (ZI, ZII,
+// ZIII, ZIV, Def): {"reading": 0 empty, 1 not a number, 2 a number;
+// "agrees"; "value", the calculator's text; "slip"}.
+EMSCRIPTEN_KEEPALIVE const char* trelvani_check(int result, const char* hand, std::size_t length) {
+    if (result < 0 || static_cast<std::size_t>(result) >= trelvani::kCheckedResults) return Returned("");
+    const trelvani::Verdict verdict = g_key.Judge(static_cast<std::size_t>(result), std::string_view(hand, length));
+    std::string out = "{\"reading\":" + std::to_string(static_cast<int>(verdict.reading)) +
+                      ",\"agrees\":" + (verdict.agrees ? "true" : "false") + ",\"value\":";
+    trelvani::AppendJsonString(out, verdict.value);
+    out += ",\"slip\":";
+    trelvani::AppendJsonString(out, verdict.slip);
+    return Returned(out + "}");
 }
 
 // What the error box says for a runtime error.
 EMSCRIPTEN_KEEPALIVE const char* trelvani_error_report(int number) {
-    g_returned = trelvani::ErrorReport(trelvani::RuntimeError(static_cast<trelvani::ErrorNumber>(number)));
-    return g_returned.c_str();
+    return Returned(trelvani::ErrorReport(trelvani::RuntimeError(static_cast<trelvani::ErrorNumber>(number))));
 }
 
 // Reads X, Y and Z by the handlers' rule into out[0..11]; bit r of the

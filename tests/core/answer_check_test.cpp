@@ -4,7 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "fields/controls.h"
-#include "ops/answer_key.h"
+#include "study/answer_key.h"
 #include "ops/buttons.h"
 
 namespace trelvani {
@@ -94,6 +94,45 @@ TEST(AnswerCheck, WellKnownSlipsAreNamed) {
         const Verdict verdict = key.Judge(c.result, c.hand);
         EXPECT_EQ(verdict.slip.empty(), c.slipWord.empty()) << c.button << ' ' << c.hand << ": " << verdict.slip;
         EXPECT_NE(verdict.slip.find(c.slipWord), std::string_view::npos) << c.button << ' ' << c.hand;
+    }
+}
+
+struct ValueCase {
+    std::array<std::string_view, 2> buttons;  // the second may be empty
+    std::size_t result;
+    std::string_view hand;
+    HandReading reading;
+    bool agrees;
+};
+
+// A hand result is judged against the value the click computed, as its
+// steps list it, not against the box's rounded text.
+TEST(AnswerCheck, TheValueTheStepsListAgreesAsTheBoxTextDoes) {
+    constexpr auto kNumber = HandReading::Number;
+    const ValueCase cases[] = {
+        {{"Division", ""}, 1, "0.6666666666666666", kNumber, true},  // X = Y = (1, 2, 3, 4)
+        {{"Division", ""}, 1, " .666666666666667", kNumber, true},
+        {{"Division", ""}, 1, "0.66666666666666", kNumber, false},
+        {{"Multiplicacion", "DEFUZY"}, 4, "7.666666507720947", kNumber, true},  // D, a single
+        {{"Multiplicacion", "DEFUZY"}, 4, " 7.666667", kNumber, true},
+        {{"Multiplicacion", "DEFUZY"}, 4, "7.666666666666666", kNumber, false},  // the unrounded double
+        {{"Division", ""}, 0, std::string_view("\0-0.25", 6), HandReading::NotANumber, false},
+        {{"Division", ""}, 0, "-0.25\x01", HandReading::NotANumber, false},
+    };
+    for (const ValueCase& c : cases) {
+        MemoryControls controls;
+        const std::string_view xy[] = {"1", "2", "3", "4", "1", "2", "3", "4"};
+        for (std::size_t i = 0; i < 8; ++i) controls.SetText(kAllBoxes[i], xy[i]);
+        AnswerKey key;
+        for (const std::string_view button : c.buttons) {
+            if (button.empty()) continue;
+            StepList steps;
+            ASSERT_FALSE(RunClick(ButtonNamed(button)->handler, controls, &steps).has_value()) << button;
+            key.Update(button, steps);
+        }
+        const Verdict verdict = key.Judge(c.result, c.hand);
+        EXPECT_EQ(verdict.reading, c.reading) << c.hand;
+        EXPECT_EQ(verdict.agrees, c.agrees) << c.hand;
     }
 }
 

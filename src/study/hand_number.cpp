@@ -1,6 +1,8 @@
-#include "fields/hand_number.h"
+#include "study/hand_number.h"
 
 #include <algorithm>
+
+#include "fields/floating_charconv.h"
 
 namespace trelvani {
 namespace {
@@ -108,6 +110,15 @@ HandReading ReadHandNumber(std::string_view text, HandNumber& number) {
     // Leading zeros say nothing of the precision; trailing ones do.
     DropLeadingZeros(number.digits);
     return HandReading::Number;
+}
+
+HandNumber ExactDecimal(double value) {
+    // A double's exact expansion has at most 767 significant digits.
+    char text[800];
+    const auto written = WriteScientific(text, text + sizeof text, value, 767);
+    HandNumber number;
+    ReadHandNumber(std::string_view(text, static_cast<std::size_t>(written.ptr - text)), number);
+    return number;
 }
 
 bool AgreesToWrittenDigits(const HandNumber& written, const HandNumber& value) {

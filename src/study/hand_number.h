@@ -24,6 +24,9 @@ enum class HandReading { Empty, NotANumber, Number };
 // "-1.5E+20") read the same way.
 HandReading ReadHandNumber(std::string_view text, HandNumber& number);
 
+// The exact decimal value of a double, every digit of it.
+HandNumber ExactDecimal(double value);
+
 // Whether `value` lies within half a unit of the last digit written in
 // `hand`, bounds included, compared exactly in decimal.
 bool AgreesToWrittenDigits(const HandNumber& hand, const HandNumber& value);

@@ -1,4 +1,4 @@
-#include "ops/answer_key.h"
+#include "study/answer_key.h"
 
 #include <algorithm>
 #include <optional>
@@ -41,7 +41,7 @@ const std::string_view kY[] = {"y1", "y2", "y3", "y4"};
 void AnswerKey::Update(std::string_view button, const StepList& steps) {
     if (steps.empty() || steps.back().error) return;
     if (button == "DEFUZY") {
-        if (const auto centroid = Listed(steps, "D")) results_[4] = {TextOf(*centroid, true), {}};
+        if (const auto centroid = Listed(steps, "D")) results_[4] = {TextOf(*centroid, true), *centroid, {}};
         return;
     }
     const std::string_view* names = kZ;
@@ -54,14 +54,14 @@ void AnswerKey::Update(std::string_view button, const StepList& steps) {
     for (std::size_t i = 0; i < 4; ++i) {
         const auto value = Listed(steps, names[i]);
         if (!value) return;
-        results_[i] = {TextOf(*value, i == 3), {}};
+        results_[i] = {TextOf(*value, i == 3), *value, {}};
     }
 
     // What a slip would have given, from the operands the click read.
     const auto slip = [&](std::size_t i, std::string_view message, auto compute) {
         try {
-            std::string text = TextOf(compute(), i == 3);
-            if (text != results_[i].text) results_[i].slips.push_back({std::move(text), message});
+            const double value = compute();
+            if (TextOf(value, i == 3) != results_[i].text) results_[i].slips.push_back({value, message});
         } catch (const RuntimeError&) {
         }
     };
@@ -92,13 +92,10 @@ Verdict AnswerKey::Judge(std::size_t result, std::string_view hand) const {
     const Result& expected = results_[result];
     verdict.value = expected.text;
     if (verdict.reading != HandReading::Number || expected.text.empty()) return verdict;
-    HandNumber value;
-    ReadHandNumber(expected.text, value);
-    verdict.agrees = AgreesToWrittenDigits(written, value);
+    verdict.agrees = AgreesToWrittenDigits(written, ExactDecimal(expected.value));
     if (verdict.agrees) return verdict;
     for (const Slip& slip : expected.slips) {
-        ReadHandNumber(slip.text, value);
-        if (AgreesToWrittenDigits(written, value)) {
+        if (AgreesToWrittenDigits(written, ExactDecimal(slip.value))) {
             verdict.slip = slip.message;
             break;
         }

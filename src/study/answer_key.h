@@ -6,7 +6,7 @@
 #include <string_view>
 #include <vector>
 
-#include "fields/hand_number.h"
+#include "study/hand_number.h"
 #include "fields/steps.h"
 
 namespace trelvani {
@@ -31,16 +31,19 @@ public:
     // them if it failed, keep what they had.
     void Update(std::string_view button, const StepList& steps);
 
-    // Judges a hand result against the calculator's, to the digits written.
+    // Judges a hand result against the value the click computed, to the
+    // digits written: the box's text agrees, and so does the value as the
+    // steps list it.
     Verdict Judge(std::size_t result, std::string_view hand) const;
 
 private:
     struct Slip {
-        std::string text;
+        double value;
         std::string_view message;
     };
     struct Result {
         std::string text;
+        double value = 0.0;
         std::vector<Slip> slips;
     };
     std::array<Result, kCheckedResults> results_;

@@ -1,0 +1,31 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace trelvani {
+
+// Texts as typed, made safe for the document they go into: nothing in them
+// can take a meaning there, and each reads back as it was typed.
+
+// For pdflatex with T1 fonts, with or without Spanish babel (which makes
+// `< > "` active). No ligature or smart quote forms; spaces kept one by one;
+// a character pdflatex cannot set becomes a visible "U+XXXX" mark. A long
+// text may break across lines every few characters, and its source lines
+// end in '%', so none outgrows TeX's input buffer.
+std::string LatexText(std::string_view typed);
+
+// A sentence of the program's own for LaTeX: its specials escaped, its
+// spaces left to break and stretch as in any prose.
+std::string LatexProse(std::string_view sentence);
+
+// For pandoc's Markdown and GitHub's alike: every ASCII punctuation
+// character escaped, so no emphasis, link, entity, math or emoji forms;
+// line breaks and tabs become spaces, other control characters U+FFFD.
+std::string MarkdownText(std::string_view typed);
+
+// One quoted CSV field that a spreadsheet opens as text, never as a
+// formula; a plain number, as the calculator writes numbers, stays a number.
+std::string CsvField(std::string_view typed);
+
+}  // namespace trelvani
