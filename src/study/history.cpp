@@ -26,7 +26,7 @@ std::string HistoryAsText(const History& history) {
 std::string HistoryAsMarkdown(const History& history) {
     const auto row = [](const auto& cells) {
         std::string line = "|";
-        for (const auto& cell : cells) line += " " + MarkdownText(cell) + " |";
+        for (const auto& cell : cells) line.append(" ").append(MarkdownText(cell)).append(" |");
         return line + "\n";
     };
     std::string out = row(kHistoryHeader) + "|---|---|---|---|---|\n";
@@ -58,9 +58,9 @@ std::string HistoryAsLatex(const History& history) {
 std::string HistoryAsCsv(const History& history) {
     std::string out = "\xEF\xBB\xBF";
     const auto row = [&](auto&&... cells) {
-        std::string line;
-        ((line += (line.empty() ? "" : ",") + CsvField(cells)), ...);
-        out += line + "\r\n";
+        std::string_view separator;
+        ((out.append(separator).append(CsvField(cells)), separator = ","), ...);
+        out += "\r\n";
     };
     row("#", "Operación", "XI", "XII", "XIII", "XIV", "YI", "YII", "YIII", "YIV", "Resultado");
     for (std::size_t i = 0; i < history.size(); ++i) {

@@ -81,7 +81,10 @@ std::string Joined(const std::vector<std::string>& parts, std::string (*write)(s
 
 std::string Plain(std::string_view text) { return std::string(text); }
 
-std::string Quoted(std::string_view text) { return "\"" + std::string(text) + "\""; }
+std::string Quoted(std::string_view text) {
+    std::string quoted(1, '"');
+    return quoted.append(text).append(1, '"');
+}
 
 }  // namespace
 
