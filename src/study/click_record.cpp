@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "ops/buttons.h"
+
 namespace trelvani {
 namespace {
 
@@ -48,7 +50,8 @@ std::optional<std::array<std::string, 4>> RowWritten(const ClickRecord& click, c
 
 ClickRecord RecordClick(const Button& button, Controls& controls) {
     ClickRecord click;
-    click.button = &button;
+    click.button = button.name;
+    click.caption = button.caption;
     for (std::size_t i = 0; i < click.operands.size(); ++i) click.operands[i] = controls.Text(kAllBoxes[i]);
     WriteRecorder recorder(controls, click.written);
     click.error = RunClick(button.handler, recorder, &click.steps);

@@ -9,7 +9,6 @@
 #include "fields/controls.h"
 #include "fields/runtime_error.h"
 #include "fields/steps.h"
-#include "ops/buttons.h"
 
 namespace trelvani {
 
@@ -22,13 +21,17 @@ struct WrittenText {
 // One click as the learning features see it: the operands it found, the
 // handler's own steps, and what the handler itself wrote, in order.
 struct ClickRecord {
-    const Button* button = nullptr;
+    // The button's name and caption; empty before any click.
+    std::string_view button;
+    std::string_view caption;
     // XI..XIV and YI..YIV as they stood before the click.
     std::array<std::string, 8> operands;
     StepList steps;
     std::optional<RuntimeError> error;
     std::vector<WrittenText> written;
 };
+
+struct Button;
 
 // Runs `button`'s handler on `controls`, noting every text it sets.
 ClickRecord RecordClick(const Button& button, Controls& controls);

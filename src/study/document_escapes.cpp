@@ -178,36 +178,33 @@ bool IsPlainNumber(std::string_view text) {
 }  // namespace
 
 std::string CsvField(std::string_view typed) {
-    std::string text;
-    text.reserve(typed.size());
-    for (const char c : typed) {
-        if (IsControl(c) && c != '\t' && c != '\r' && c != '\n') {
-            text += kReplacement;
-        } else {
-            text += c;
-        }
-    }
+    std::string out;
+    AppendCsvField(out, typed);
+    return out;
+}
+
+void AppendCsvField(std::string& out, std::string_view typed) {
     // What a spreadsheet would read a formula from: the first character
-    // after blanks and replacement marks, or a leading tab or CR.
+    // after blanks and control characters (written as U+FFFD), or a
+    // leading tab or CR.
+    const auto isReplaced = [](char c) { return IsControl(c) && c != '\t' && c != '\r' && c != '\n'; };
     std::size_t first = 0;
-    while (first < text.size()) {
-        if (text[first] == ' ') {
-            ++first;
-        } else if (std::string_view(text).substr(first, kReplacement.size()) == kReplacement) {
-            first += kReplacement.size();
-        } else {
-            break;
-        }
+    while (first < typed.size() && (typed[first] == ' ' || isReplaced(typed[first]) ||
+                                    typed.substr(first, kReplacement.size()) == kReplacement)) {
+        first += typed.substr(first, kReplacement.size()) == kReplacement ? kReplacement.size() : 1;
     }
-    const bool formulaStart = first < text.size() && std::string_view("=+-@").find(text[first]) != std::string_view::npos;
-    const bool guarded = !text.empty() && (text[0] == '\t' || text[0] == '\r' || (formulaStart && !IsPlainNumber(text)));
-    std::string out = guarded ? "\"'" : "\"";
-    for (const char c : text) {
-        if (c == '"') out += '"';
-        out += c;
+    const bool formulaStart = first < typed.size() && std::string_view("=+-@").find(typed[first]) != std::string_view::npos;
+    const bool guarded = !typed.empty() && (typed[0] == '\t' || typed[0] == '\r' || (formulaStart && !IsPlainNumber(typed)));
+    out += guarded ? "\"'" : "\"";
+    for (const char c : typed) {
+        if (isReplaced(c)) {
+            out += kReplacement;
+        } else {
+            if (c == '"') out += '"';
+            out += c;
+        }
     }
     out += '"';
-    return out;
 }
 
 }  // namespace trelvani

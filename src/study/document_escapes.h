@@ -27,5 +27,6 @@ std::string MarkdownText(std::string_view typed);
 // One quoted CSV field that a spreadsheet opens as text, never as a
 // formula; a plain number, as the calculator writes numbers, stays a number.
 std::string CsvField(std::string_view typed);
+void AppendCsvField(std::string& out, std::string_view typed);
 
 }  // namespace trelvani

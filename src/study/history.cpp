@@ -5,7 +5,7 @@
 namespace trelvani {
 
 HistoryEntry HistoryEntryOf(const ClickRecord& click) {
-    return {std::string(click.button->name) + " (" + std::string(click.button->caption) + ")", click.operands,
+    return {std::string(click.button) + " (" + std::string(click.caption) + ")", click.operands,
             ResultWords(click)};
 }
 
@@ -59,7 +59,7 @@ std::string HistoryAsCsv(const History& history) {
     std::string out = "\xEF\xBB\xBF";
     const auto row = [&](auto&&... cells) {
         std::string_view separator;
-        ((out.append(separator).append(CsvField(cells)), separator = ","), ...);
+        ((out.append(separator), AppendCsvField(out, cells), separator = ","), ...);
         out += "\r\n";
     };
     row("#", "Operación", "XI", "XII", "XIII", "XIV", "YI", "YII", "YIII", "YIV", "Resultado");

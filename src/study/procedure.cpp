@@ -1,6 +1,6 @@
 #include "study/procedure.h"
 
-#include <map>
+#include <algorithm>
 
 namespace trelvani {
 
@@ -30,10 +30,18 @@ std::string_view RoundingNote(std::string_view name) {
     return {};
 }
 
+// The values listed so far, by name; a click lists a few dozen at most.
+using Known = std::vector<std::pair<std::string_view, std::string>>;
+
+const std::string* ValueOf(const Known& known, std::string_view name) {
+    const auto found = std::find_if(known.rbegin(), known.rend(), [&](const auto& entry) { return entry.first == name; });
+    return found == known.rend() ? nullptr : &found->second;
+}
+
 // The formula with every name an earlier step gave a value replaced by that
 // value, a negative one in parentheses: [name, formula] or [name, formula,
 // with values].
-std::vector<std::string> WithValues(const Step& step, const std::map<std::string_view, std::string>& known) {
+std::vector<std::string> WithValues(const Step& step, const Known& known) {
     std::string substituted;
     bool changed = false;
     const std::string_view formula = step.formula;
@@ -45,11 +53,11 @@ std::vector<std::string> WithValues(const Step& step, const std::map<std::string
         std::size_t end = i;
         while (end < formula.size() && IsWordCharacter(formula[end])) ++end;
         const std::string_view name = formula.substr(i, end - i);
-        const auto value = known.find(name);
-        if (value == known.end() || name == step.name) {
+        const std::string* value = ValueOf(known, name);
+        if (value == nullptr || name == step.name) {
             substituted += name;
         } else {
-            substituted += value->second[0] == '-' ? "(" + value->second + ")" : value->second;
+            substituted += (*value)[0] == '-' ? "(" + *value + ")" : *value;
             changed = true;
         }
         i = end;
@@ -69,8 +77,8 @@ std::string_view OutcomeNote(const Step& step, std::string_view button) {
 }  // namespace
 
 Procedure ProcedureOf(const ClickRecord& click) {
-    Procedure procedure{click.button->name, {}, click.written};
-    std::map<std::string_view, std::string> known;
+    Procedure procedure{click.button, {}, click.written};
+    Known known;
     for (const Step& step : click.steps) {
         ProcedureLine line;
         if (step.error) {
@@ -83,7 +91,7 @@ Procedure ProcedureOf(const ClickRecord& click) {
             line.note = OutcomeNote(step, procedure.button);
         } else {
             const std::string value = ShortestText(*step.value);
-            known[step.name] = value;
+            known.emplace_back(step.name, value);
             line.math = WithValues(step, known);
             const bool rounded = step.unrounded && *step.unrounded != *step.value;
             line.math.push_back(rounded ? ShortestText(*step.unrounded) : value);

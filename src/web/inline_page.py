@@ -17,9 +17,9 @@ import tempfile
 
 from fontTools import subset
 
-out, template, style, script, study_markup, module, wasm, font, node, window_markup, esbuild, zopfli = sys.argv[1:13]
+out, template, style, script, study_markup, module, wasm, writer, font, node, window_markup, esbuild, zopfli = sys.argv[1:14]
 # The sections' scripts, in the order they run: the first is the one the others register with.
-study_scripts = sys.argv[13:]
+study_scripts = sys.argv[14:]
 
 
 def read(path):
@@ -101,11 +101,14 @@ def deflated_base64(path):
 
 
 # The sections under the window are not needed for the first click: their
-# markup and their script travel deflated too, a NUL between them, and the
-# page puts them in once the window is ready.
+# markup, their script and the writer module travel deflated too, a NUL
+# after each of the first two, and the page puts them in once the window is
+# ready.
 study_script = minified("\n".join(read(path) for path in study_scripts), "js")
 with tempfile.NamedTemporaryFile(suffix=".txt") as packed:
-    packed.write((ascii_markup(read(study_markup)) + "\0" + study_script).encode("ascii"))
+    packed.write((ascii_markup(read(study_markup)) + "\0" + study_script + "\0").encode("ascii"))
+    with open(writer, "rb") as f:
+        packed.write(f.read())
     packed.flush()
     study_base64 = deflated_base64(packed.name)
 

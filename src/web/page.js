@@ -134,9 +134,14 @@
 
   // The sections under the window come after it is ready: their markup at
   // the end of <main>, then their script, which the page's policy lets run
-  // by its hash.
+  // by its hash, and the writer module it compiles.
   function addStudy(bytes) {
-    const [markup, script] = decoder.decode(bytes).split("\0");
+    const markupEnd = bytes.indexOf(0);
+    const scriptEnd = bytes.indexOf(0, markupEnd + 1);
+    const markup = decoder.decode(bytes.subarray(0, markupEnd));
+    const script = decoder.decode(bytes.subarray(markupEnd + 1, scriptEnd));
+    // The writer module, for the sections' script to compile.
+    page.writerBinary = bytes.subarray(scriptEnd + 1);
     window_.closest("main").insertAdjacentHTML("beforeend", markup);
     const element = document.createElement("script");
     element.textContent = script;

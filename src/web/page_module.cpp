@@ -16,7 +16,7 @@
 #include "ops/buttons.h"
 #include "study/answer_key.h"
 #include "study/history.h"
-#include "study/procedure_writer.h"
+#include "study/record_bytes.h"
 
 namespace {
 
@@ -75,7 +75,6 @@ const char* Returned(std::string text) {
     return g_returned.c_str();
 }
 
-enum Format { kText = 0, kMarkdown = 1, kLatex = 2, kCsv = 3 };
 
 }  // namespace
 
@@ -99,40 +98,9 @@ EMSCRIPTEN_KEEPALIVE int trelvani_click(const char* name) {
 
 EMSCRIPTEN_KEEPALIVE std::size_t trelvani_returned_length() { return g_returned.size(); }
 
-// The last click's working, to draw: {"lines": [{"text", "note", "error"}],
-// "boxes": [[name, text], ...]}.
-EMSCRIPTEN_KEEPALIVE const char* trelvani_procedure() {
-    if (g_last.button == nullptr) return Returned("");
-    const trelvani::Procedure procedure = trelvani::ProcedureOf(g_last);
-    std::string out = "{\"lines\":[";
-    for (const trelvani::ProcedureLine& line : procedure.lines) {
-        if (out.back() != '[') out += ',';
-        out += "{\"text\":";
-        trelvani::AppendJsonString(out, trelvani::LineText(line));
-        out += ",\"note\":";
-        trelvani::AppendJsonString(out, line.note);
-        out += line.error.empty() ? ",\"error\":false}" : ",\"error\":true}";
-    }
-    out += "],\"boxes\":[";
-    for (const trelvani::WrittenText& box : procedure.boxes) {
-        if (out.back() != '[') out += ',';
-        out += '[';
-        trelvani::AppendJsonString(out, box.control);
-        out += ',';
-        trelvani::AppendJsonString(out, box.text);
-        out += ']';
-    }
-    return Returned(out + "]}");
-}
-
-// The last click's working as text, Markdown or LaTeX, to paste.
-EMSCRIPTEN_KEEPALIVE const char* trelvani_procedure_copy(int format) {
-    if (g_last.button == nullptr) return Returned("");
-    const trelvani::Procedure procedure = trelvani::ProcedureOf(g_last);
-    return Returned(format == kMarkdown ? trelvani::ProcedureAsMarkdown(procedure)
-                    : format == kLatex  ? trelvani::ProcedureAsLatex(procedure)
-                                        : trelvani::ProcedureAsText(procedure));
-}
+// The last click and the whole history as bytes, for the writer module.
+EMSCRIPTEN_KEEPALIVE const char* trelvani_click_bytes() { return Returned(trelvani::ClickBytes(g_last)); }
+EMSCRIPTEN_KEEPALIVE const char* trelvani_history_bytes() { return Returned(trelvani::HistoryBytes(g_history)); }
 
 // The history's rows from entry `from` on, each its five columns, as JSON.
 EMSCRIPTEN_KEEPALIVE const char* trelvani_history_rows(std::size_t from) {
@@ -147,14 +115,6 @@ EMSCRIPTEN_KEEPALIVE const char* trelvani_history_rows(std::size_t from) {
         out += ']';
     }
     return Returned(out + "]");
-}
-
-// The whole history as text, Markdown, LaTeX or CSV.
-EMSCRIPTEN_KEEPALIVE const char* trelvani_history_copy(int format) {
-    return Returned(format == kMarkdown ? trelvani::HistoryAsMarkdown(g_history)
-                    : format == kLatex  ? trelvani::HistoryAsLatex(g_history)
-                    : format == kCsv    ? trelvani::HistoryAsCsv(g_history)
-                                        : trelvani::HistoryAsText(g_history));
 }
 
 EMSCRIPTEN_KEEPALIVE void trelvani_history_clear() { g_history.clear(); }

@@ -5,11 +5,13 @@
 #include <gtest/gtest.h>
 
 #include "fields/controls.h"
+#include "ops/buttons.h"
 #include "study/answer_key.h"
 #include "study/document_escapes.h"
 #include "study/history.h"
 #include "study/procedure.h"
 #include "study/procedure_writer.h"
+#include "study/record_bytes.h"
 
 namespace trelvani {
 namespace {
@@ -105,6 +107,10 @@ TEST(StudyTexts, EachClickIsToldByWhatItWroteAndTheKeyAgreesWithItsBoxes) {
         const ClickRecord click = RecordClick(*ButtonNamed(c.button), controls);
         ASSERT_FALSE(click.error) << c.button;
         EXPECT_EQ(ResultWords(click), c.result) << c.button;
+        // As the page's writer gets it, handed over as bytes.
+        const std::string bytes = ClickBytes(click);
+        EXPECT_EQ(ProcedureAsText(ProcedureOf(ClickFromBytes(bytes))), ProcedureAsText(ProcedureOf(click))) << c.button;
+        EXPECT_EQ(ClickFromBytes(std::string_view(bytes).substr(0, bytes.size() - 1)).button, "") << c.button;
         for (const Step& step : click.steps) named.insert(step.name);
         // The key finds, under the names it looks for, the value of every
         // result box the click wrote.
@@ -130,6 +136,9 @@ TEST(StudyTexts, TheEqualMeansAndAFailureAreToldInWords) {
     EXPECT_EQ(ResultWords(click), "error 11: División por cero");
     EXPECT_TRUE(click.written.empty());
     EXPECT_EQ(LineText(ProcedureOf(click).lines.back()), "z1 = x1 / y4 = 1 / 0 → error 11: División por cero");
+    EXPECT_EQ(ResultWords(ClickFromBytes(ClickBytes(click))), "error 11: División por cero");
+    const History history = {HistoryEntryOf(click), {"a", {std::string("\0x", 2), "", "-1", "=1", "", "", "", "x"}, "b"}};
+    EXPECT_EQ(HistoryAsCsv(HistoryFromBytes(HistoryBytes(history))), HistoryAsCsv(history));
 }
 
 TEST(StudyTexts, LatexWritesMathematicsAsCommandsAndACopyingClickAsASentence) {

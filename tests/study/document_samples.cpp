@@ -7,6 +7,7 @@
 #include <string>
 
 #include "fields/controls.h"
+#include "ops/buttons.h"
 #include "study/history.h"
 #include "study/procedure_writer.h"
 

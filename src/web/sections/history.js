@@ -2,7 +2,7 @@
 // exports, which the core writes.
 (function () {
   "use strict";
-  const { page, FORMAT, copy, add } = window.trelvaniSections;
+  const { page, FORMAT, copy, historyWritten, add } = window.trelvaniSections;
   const rows = document.getElementById("historial-filas");
   const notice = document.getElementById("historial-aviso");
   const fallback = document.getElementById("historial-respaldo");
@@ -22,11 +22,9 @@
     rows.appendChild(added);
   }
 
-  const exported = (format) => page.returned(page.core._trelvani_history_copy(format));
-
   document.getElementById("exportar-csv").addEventListener("click", () => {
     const link = document.createElement("a");
-    link.href = URL.createObjectURL(new Blob([exported(FORMAT.csv)], { type: "text/csv;charset=utf-8" }));
+    link.href = URL.createObjectURL(new Blob([historyWritten(FORMAT.csv)], { type: "text/csv;charset=utf-8" }));
     link.download = "trelvani-historial.csv";
     link.click();
     setTimeout(() => URL.revokeObjectURL(link.href), 0);
@@ -34,7 +32,7 @@
   });
   for (const [id, format] of [["copiar-historial-texto", FORMAT.text], ["copiar-historial-markdown", FORMAT.markdown],
     ["copiar-historial-latex", FORMAT.latex]]) {
-    document.getElementById(id).addEventListener("click", () => copy(exported(format), notice, fallback));
+    document.getElementById(id).addEventListener("click", () => copy(historyWritten(format), notice, fallback));
   }
   document.getElementById("borrar-historial").addEventListener("click", () => {
     page.core._trelvani_history_clear();

@@ -21,8 +21,30 @@
     });
   }
 
-  // The core's writer gives every copy; the formats are numbered as it numbers them.
+  // The writer module lays out the steps and writes every copy, from what
+  // the page's core hands it as bytes; the formats are numbered as it
+  // numbers them.
   const FORMAT = { text: 0, markdown: 1, latex: 2, csv: 3 };
+  const decoder = new TextDecoder();
+  let writer = null;
+
+  function coreBytes(pointer) {
+    return page.core.HEAPU8.slice(pointer, pointer + page.core._trelvani_returned_length());
+  }
+
+  // Runs the writer's `name` on `bytes`, after any numbers it takes first.
+  function write(name, numbers, bytes) {
+    const at = writer.malloc(bytes.length + 1);
+    new Uint8Array(writer.memory.buffer).set(bytes, at);
+    try {
+      const result = writer[name](...numbers, at, bytes.length);
+      return decoder.decode(new Uint8Array(writer.memory.buffer, result, writer.writer_returned_length()));
+    } finally {
+      writer.free(at);
+    }
+  }
+  const clickWritten = (name, ...numbers) => write(name, numbers, coreBytes(page.core._trelvani_click_bytes()));
+  const historyWritten = (format) => write("writer_history_copy", [format], coreBytes(page.core._trelvani_history_bytes()));
 
   async function copy(text, notice, fallback) {
     fallback.hidden = true;
@@ -40,11 +62,21 @@
   }
 
   window.trelvaniSections = {
-    page, FORMAT, copy,
+    page, FORMAT, copy, clickWritten, historyWritten,
     // draw(clicked) runs in each frame after a change; clicked says a button was pressed.
     add: (draw) => drawers.push(draw),
-    redraw,
   };
-  page.changed = redraw;
-  redraw();
+
+  // Drawing starts once the writer is compiled; clicks made before then are
+  // counted, and the core keeps them.
+  const imports = {
+    env: { emscripten_notify_memory_growth: () => {} },
+    wasi_snapshot_preview1: { proc_exit: (code) => { throw new Error("writer exited: " + code); } },
+  };
+  WebAssembly.instantiate(page.writerBinary, imports).then(({ instance }) => {
+    instance.exports._initialize();
+    writer = instance.exports;
+    page.changed = redraw;
+    redraw();
+  });
 })();

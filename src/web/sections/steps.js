@@ -2,7 +2,7 @@
 // values its handler listed, and its copies as text, Markdown and LaTeX.
 (function () {
   "use strict";
-  const { page, FORMAT, copy, add } = window.trelvaniSections;
+  const { FORMAT, copy, clickWritten, add } = window.trelvaniSections;
   const stepsList = document.getElementById("pasos");
   const boxTexts = document.getElementById("casillas");
   const notice = document.getElementById("copiar-aviso");
@@ -11,7 +11,7 @@
 
   function draw(clicked) {
     if (!clicked) return;
-    const procedure = JSON.parse(page.returned(page.core._trelvani_procedure()));
+    const procedure = JSON.parse(clickWritten("writer_procedure"));
     stepsList.replaceChildren(...procedure.lines.map((line) => {
       const item = document.createElement("li");
       item.textContent = line.text;
@@ -24,11 +24,6 @@
       }
       return item;
     }));
-    if (procedure.lines.length === 0) {
-      const item = document.createElement("li");
-      item.textContent = "Este botón no calcula ningún valor: solo copia o borra textos.";
-      stepsList.appendChild(item);
-    }
     boxTexts.textContent = procedure.boxes.length === 0 ? "" :
       "Texto de cada casilla: " + procedure.boxes.map(([name, text]) => name + " \"" + text + "\"").join(", ");
     for (const id of Object.keys(copyButtons)) document.getElementById(id).disabled = false;
@@ -36,7 +31,7 @@
 
   for (const [id, format] of Object.entries(copyButtons)) {
     document.getElementById(id).addEventListener("click", () =>
-      copy(page.returned(page.core._trelvani_procedure_copy(format)), notice, fallback));
+      copy(clickWritten("writer_procedure_copy", format), notice, fallback));
   }
   add(draw);
 })();

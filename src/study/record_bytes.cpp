@@ -1,0 +1,142 @@
+#include "study/record_bytes.h"
+
+#include <cstdint>
+#include <cstring>
+
+namespace trelvani {
+namespace {
+
+class ByteWriter {
+public:
+    void Number(std::uint32_t value) { Raw(&value, sizeof value); }
+    void Real(double value) { Raw(&value, sizeof value); }
+    void Text(std::string_view text) {
+        Number(static_cast<std::uint32_t>(text.size()));
+        out_.append(text);
+    }
+    std::string Take() { return std::move(out_); }
+
+private:
+    void Raw(const void* bytes, std::size_t size) { out_.append(static_cast<const char*>(bytes), size); }
+    std::string out_;
+};
+
+// Reads what ByteWriter wrote; past the end, or on a length that does not
+// fit, it reads zeros and empty texts and says so in ok().
+class ByteReader {
+public:
+    explicit ByteReader(std::string_view bytes) : bytes_(bytes) {}
+
+    std::uint32_t Number() {
+        std::uint32_t value = 0;
+        Raw(&value, sizeof value);
+        return value;
+    }
+    double Real() {
+        double value = 0.0;
+        Raw(&value, sizeof value);
+        return value;
+    }
+    std::string_view Text() {
+        const std::uint32_t size = Number();
+        if (size > bytes_.size()) return Fail();
+        const std::string_view text = bytes_.substr(0, size);
+        bytes_.remove_prefix(size);
+        return text;
+    }
+    bool ok() const { return ok_; }
+
+private:
+    std::string_view Fail() {
+        ok_ = false;
+        bytes_ = {};
+        return {};
+    }
+    void Raw(void* out, std::size_t size) {
+        if (size > bytes_.size()) {
+            Fail();
+            return;
+        }
+        std::memcpy(out, bytes_.data(), size);
+        bytes_.remove_prefix(size);
+    }
+
+    std::string_view bytes_;
+    bool ok_ = true;
+};
+
+// Which of a step's optional members are present.
+constexpr std::uint32_t kValue = 1, kUnrounded = 2, kError = 4;
+
+}  // namespace
+
+std::string ClickBytes(const ClickRecord& click) {
+    ByteWriter out;
+    out.Text(click.button);
+    out.Text(click.caption);
+    out.Number(click.error ? static_cast<std::uint32_t>(click.error->code()) : 0);
+    out.Number(static_cast<std::uint32_t>(click.steps.size()));
+    for (const Step& step : click.steps) {
+        out.Text(step.name);
+        out.Text(step.formula);
+        out.Number((step.value ? kValue : 0u) | (step.unrounded ? kUnrounded : 0u) | (step.error ? kError : 0u));
+        if (step.value) out.Real(*step.value);
+        if (step.unrounded) out.Real(*step.unrounded);
+        if (step.error) out.Number(static_cast<std::uint32_t>(*step.error));
+    }
+    out.Number(static_cast<std::uint32_t>(click.written.size()));
+    for (const WrittenText& written : click.written) {
+        out.Text(written.control);
+        out.Text(written.text);
+    }
+    return out.Take();
+}
+
+ClickRecord ClickFromBytes(std::string_view bytes) {
+    ByteReader in(bytes);
+    ClickRecord click;
+    click.button = in.Text();
+    click.caption = in.Text();
+    if (const std::uint32_t error = in.Number()) click.error = RuntimeError(static_cast<ErrorNumber>(error));
+    for (std::uint32_t steps = in.Number(); in.ok() && steps > 0; --steps) {
+        Step step;
+        step.name = in.Text();
+        step.formula = in.Text();
+        const std::uint32_t parts = in.Number();
+        if (parts & kValue) step.value = in.Real();
+        if (parts & kUnrounded) step.unrounded = in.Real();
+        if (parts & kError) step.error = static_cast<int>(in.Number());
+        click.steps.push_back(step);
+    }
+    for (std::uint32_t written = in.Number(); in.ok() && written > 0; --written) {
+        const std::string_view control = in.Text();
+        click.written.push_back({control, std::string(in.Text())});
+    }
+    return in.ok() ? click : ClickRecord{};
+}
+
+std::string HistoryBytes(const History& history) {
+    ByteWriter out;
+    out.Number(static_cast<std::uint32_t>(history.size()));
+    for (const HistoryEntry& entry : history) {
+        out.Text(entry.operation);
+        for (const std::string& operand : entry.operands) out.Text(operand);
+        out.Text(entry.result);
+    }
+    return out.Take();
+}
+
+History HistoryFromBytes(std::string_view bytes) {
+    ByteReader in(bytes);
+    History history;
+    for (std::uint32_t entries = in.Number(); in.ok() && entries > 0; --entries) {
+        HistoryEntry entry;
+        entry.operation = in.Text();
+        for (std::string& operand : entry.operands) operand = in.Text();
+        entry.result = in.Text();
+        history.push_back(std::move(entry));
+    }
+    return in.ok() ? history : History{};
+}
+
+}  // namespace trelvani

@@ -1,0 +1,85 @@
+// The page's writer: the steps of a click laid out, and every copy and
+// export, from what the page's core hands over as bytes. A module of its own
+// with no imports, compiled after the window is ready, so that the first
+// click never waits on it.
+#include <cstddef>
+#include <string>
+#include <string_view>
+
+#include "fields/json_text.h"
+#include "study/history.h"
+#include "study/procedure_writer.h"
+#include "study/record_bytes.h"
+
+namespace {
+
+std::string g_returned;
+
+const char* Returned(std::string text) {
+    g_returned = std::move(text);
+    return g_returned.c_str();
+}
+
+enum Format { kText = 0, kMarkdown = 1, kLatex = 2, kCsv = 3 };
+
+}  // namespace
+
+extern "C" {
+
+__attribute__((export_name("writer_returned_length"))) std::size_t writer_returned_length() { return g_returned.size(); }
+
+// The click's working, to draw: {"lines": [{"text", "note", "error"}],
+// "boxes": [[name, text], ...]}; a click that computed nothing says so in
+// its one line.
+__attribute__((export_name("writer_procedure"))) const char* writer_procedure(const char* bytes, std::size_t size) {
+    const trelvani::ClickRecord click = trelvani::ClickFromBytes(std::string_view(bytes, size));
+    if (click.button.empty()) return Returned("");
+    const trelvani::Procedure procedure = trelvani::ProcedureOf(click);
+    std::string out = "{\"lines\":[";
+    if (procedure.lines.empty()) {
+        out += "{\"text\":";
+        trelvani::AppendJsonString(out, trelvani::kNothingComputed);
+        out += ",\"note\":\"\",\"error\":false}";
+    }
+    for (const trelvani::ProcedureLine& line : procedure.lines) {
+        if (out.back() != '[') out += ',';
+        out += "{\"text\":";
+        trelvani::AppendJsonString(out, trelvani::LineText(line));
+        out += ",\"note\":";
+        trelvani::AppendJsonString(out, line.note);
+        out += line.error.empty() ? ",\"error\":false}" : ",\"error\":true}";
+    }
+    out += "],\"boxes\":[";
+    for (const trelvani::WrittenText& box : procedure.boxes) {
+        if (out.back() != '[') out += ',';
+        out += '[';
+        trelvani::AppendJsonString(out, box.control);
+        out += ',';
+        trelvani::AppendJsonString(out, box.text);
+        out += ']';
+    }
+    return Returned(out + "]}");
+}
+
+// The click's working as text, Markdown or LaTeX, to paste.
+__attribute__((export_name("writer_procedure_copy"))) const char* writer_procedure_copy(int format, const char* bytes,
+                                                                                         std::size_t size) {
+    const trelvani::ClickRecord click = trelvani::ClickFromBytes(std::string_view(bytes, size));
+    if (click.button.empty()) return Returned("");
+    const trelvani::Procedure procedure = trelvani::ProcedureOf(click);
+    return Returned(format == kMarkdown ? trelvani::ProcedureAsMarkdown(procedure)
+                    : format == kLatex  ? trelvani::ProcedureAsLatex(procedure)
+                                        : trelvani::ProcedureAsText(procedure));
+}
+
+// The history as text, Markdown, LaTeX or CSV.
+__attribute__((export_name("writer_history_copy"))) const char* writer_history_copy(int format, const char* bytes,
+                                                                                     std::size_t size) {
+    const trelvani::History history = trelvani::HistoryFromBytes(std::string_view(bytes, size));
+    return Returned(format == kMarkdown ? trelvani::HistoryAsMarkdown(history)
+                    : format == kLatex  ? trelvani::HistoryAsLatex(history)
+                    : format == kCsv    ? trelvani::HistoryAsCsv(history)
+                                        : trelvani::HistoryAsText(history));
+}
+
+}  // extern "C"
