@@ -75,7 +75,6 @@ const char* Returned(std::string text) {
     return g_returned.c_str();
 }
 
-
 }  // namespace
 
 extern "C" {
