@@ -17,9 +17,10 @@ import tempfile
 
 from fontTools import subset
 
-out, template, style, script, study_markup, module, wasm, writer, font, node, window_markup, esbuild, zopfli = sys.argv[1:14]
+(out, template, style, script, study_markup, study_style, module, wasm, writer, font, node, window_markup, esbuild,
+ zopfli) = sys.argv[1:15]
 # The sections' scripts, in the order they run: the first is the one the others register with.
-study_scripts = sys.argv[14:]
+study_scripts = sys.argv[15:]
 
 
 def read(path):
@@ -105,8 +106,11 @@ def deflated_base64(path):
 # after each of the first two, and the page puts them in once the window is
 # ready.
 study_script = minified("\n".join(read(path) for path in study_scripts), "js")
+# Their style too: not a rule of it is read before the first click.
+study_css = minified(read(study_style), "css")
 with tempfile.NamedTemporaryFile(suffix=".txt") as packed:
-    packed.write((ascii_markup(read(study_markup)) + "\0" + study_script + "\0").encode("ascii"))
+    packed.write(("<style>" + study_css + "</style>" + ascii_markup(read(study_markup)) + "\0" + study_script +
+                  "\0").encode("ascii"))
     with open(writer, "rb") as f:
         packed.write(f.read())
     packed.flush()
@@ -134,7 +138,7 @@ def hashes(tag):
 
 
 policy = ("default-src 'none'; script-src " + hashes("script") + " " + hash_of(study_script) +
-          " 'wasm-unsafe-eval'; style-src " + hashes("style") +
+          " 'wasm-unsafe-eval'; style-src " + hashes("style") + " " + hash_of(study_css) +
           "; font-src data:; img-src data:; base-uri 'none'; form-action 'none'")
 page = page.replace("<!--@@POLICY@@-->", '<meta http-equiv="Content-Security-Policy" content="' + policy + '">')
 with open(out, "w", encoding="utf-8") as f:
