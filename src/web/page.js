@@ -46,20 +46,6 @@
       if (button !== null) click(button.id, button);
     });
     window_.addEventListener("input", () => page.changed());
-    // Tab and Shift+Tab wrap around inside the window.
-    const focusable = [...window_.querySelectorAll("input, button")];
-    window_.addEventListener("keydown", (event) => {
-      if (event.key !== "Tab") return;
-      const first = focusable[0];
-      const last = focusable[focusable.length - 1];
-      if (!event.shiftKey && document.activeElement === last) {
-        event.preventDefault();
-        first.focus();
-      } else if (event.shiftKey && document.activeElement === first) {
-        event.preventDefault();
-        last.focus();
-      }
-    });
   }
 
   function click(name, button) {
