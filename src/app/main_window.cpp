@@ -11,6 +11,8 @@
 #include <QMessageBox>
 #include <QPushButton>
 
+#include "study/announcement.h"
+#include "study/click_record.h"
 #include "window/control_table.h"
 
 namespace trelvani::app {
@@ -57,8 +59,44 @@ public:
     }
 };
 
-QAccessibleInterface* MessageAreaFactory(const QString&, QObject* object) {
+// The announcement: a notification with no place on screen, named by what
+// it says.
+class AnnouncerAccessible final : public QAccessibleObject {
+public:
+    explicit AnnouncerAccessible(Announcer* announcer) : QAccessibleObject(announcer) {}
+    QAccessibleInterface* parent() const override { return QAccessible::queryAccessibleInterface(object()->parent()); }
+    QAccessibleInterface* child(int) const override { return nullptr; }
+    int childCount() const override { return 0; }
+    int indexOfChild(const QAccessibleInterface*) const override { return -1; }
+    QString text(QAccessible::Text kind) const override {
+        return kind == QAccessible::Name ? static_cast<Announcer*>(object())->text() : QString();
+    }
+    QAccessible::Role role() const override { return QAccessible::Notification; }
+    QAccessible::State state() const override { return {}; }
+};
+
+// The window with the announcement as its last accessible child.
+class WindowAccessible final : public QAccessibleWidget {
+public:
+    explicit WindowAccessible(MainWindow* window) : QAccessibleWidget(window, QAccessible::Window) {}
+    int childCount() const override { return QAccessibleWidget::childCount() + 1; }
+    QAccessibleInterface* child(int index) const override {
+        return index == QAccessibleWidget::childCount() ? announcement() : QAccessibleWidget::child(index);
+    }
+    int indexOfChild(const QAccessibleInterface* child) const override {
+        return child == announcement() ? QAccessibleWidget::childCount() : QAccessibleWidget::indexOfChild(child);
+    }
+
+private:
+    QAccessibleInterface* announcement() const {
+        return QAccessible::queryAccessibleInterface(static_cast<MainWindow*>(widget())->announcer());
+    }
+};
+
+QAccessibleInterface* AccessibleFactory(const QString&, QObject* object) {
     if (auto* area = qobject_cast<MessageArea*>(object)) return new MessageAreaAccessible(area);
+    if (auto* announcer = qobject_cast<Announcer*>(object)) return new AnnouncerAccessible(announcer);
+    if (auto* window = qobject_cast<MainWindow*>(object)) return new WindowAccessible(window);
     return nullptr;
 }
 
@@ -72,7 +110,7 @@ void ShowErrorBox(QWidget* parent, const RuntimeError& error) {
 
 MainWindow::MainWindow(ErrorReporter reportError, QWidget* parent)
     : QWidget(parent), reportError_(std::move(reportError)) {
-    QAccessible::installFactory(MessageAreaFactory);  // once; installing it again does nothing
+    QAccessible::installFactory(AccessibleFactory);  // once; installing it again does nothing
     setObjectName(QStringLiteral("Trelvani_Fuzzy"));
     setWindowTitle(FromUtf8(window::kWindowCaption));
     resize(kClientWidthTwips / kTwipsPerPixel, kClientHeightTwips / kTwipsPerPixel);
@@ -94,11 +132,9 @@ MainWindow::MainWindow(ErrorReporter reportError, QWidget* parent)
 QWidget* MainWindow::createControl(const ControlRow& row) {
     QWidget* control = nullptr;
     switch (row.kind) {
-    case ControlKind::Button: {
-        const Button* button = ButtonNamed(row.name);
-        control = createButton(row, button != nullptr ? button->handler : nullptr);
+    case ControlKind::Button:
+        control = createButton(row, ButtonNamed(row.name));
         break;
-    }
     case ControlKind::TextBox: {
         auto* edit = new QLineEdit(FromUtf8(row.text), this);
         edit->setMaxLength(std::numeric_limits<int>::max());
@@ -139,20 +175,36 @@ QWidget* MainWindow::createControl(const ControlRow& row) {
     return control;
 }
 
-QPushButton* MainWindow::createButton(const ControlRow& row, ClickHandler handler) {
+QPushButton* MainWindow::createButton(const ControlRow& row, const Button* clicked) {
     auto* button = new QPushButton(FromUtf8(row.text), this);
     // Enter on a focused button presses it, as Space does. Outside a dialog no
     // button ever becomes the default, so Enter in a box still runs nothing.
     button->setAutoDefault(true);
     button->setDefault(false);
-    if (handler != nullptr) {
-        connect(button, &QPushButton::clicked, this, [this, handler] { runClick(handler); });
+    if (clicked != nullptr) {
+        connect(button, &QPushButton::clicked, this, [this, clicked] { runClick(*clicked); });
     }
     return button;
 }
 
-void MainWindow::runClick(ClickHandler handler) {
-    if (const auto error = RunClick(handler, controls_)) reportError_(this, *error);
+void MainWindow::runClick(const Button& button) {
+    const ClickRecord click = RecordClick(button, controls_);
+    if (click.error) {
+        reportError_(this, *click.error);
+        return;
+    }
+    // A message shown speaks for itself (see SetMensajes); anything else the
+    // click wrote is said once, even when it is what the boxes held before.
+    const bool messageShown = std::any_of(click.written.begin(), click.written.end(), [](const WrittenText& written) {
+        return written.control == "Mensajes" && !written.text.empty();
+    });
+    if (!messageShown) announcer_.announce(FromUtf8(AnnouncementOf(click)));
+}
+
+void Announcer::announce(const QString& text) {
+    text_ = text;
+    QAccessibleEvent shown(this, QAccessible::ObjectShow);
+    QAccessible::updateAccessibility(&shown);
 }
 
 QLineEdit* MainWindow::box(Box which) const { return boxes_[static_cast<std::size_t>(which)]; }

@@ -34,6 +34,21 @@ public:
     using QLabel::QLabel;
 };
 
+// What each click came to, for screen readers: not a widget, so the window
+// keeps its 33 controls, but a notification under the window's accessible
+// object, announced after every click that succeeds.
+class Announcer : public QObject {
+    Q_OBJECT
+
+public:
+    using QObject::QObject;
+    const QString& text() const { return text_; }
+    void announce(const QString& text);
+
+private:
+    QString text_;
+};
+
 // Shows a runtime error to the user; the window carries on afterwards.
 using ErrorReporter = std::function<void(QWidget* parent, const RuntimeError& error)>;
 
@@ -48,6 +63,7 @@ public:
 
     QLineEdit* box(Box which) const;
     MessageArea* mensajes() const { return mensajes_; }
+    Announcer* announcer() { return &announcer_; }
 
 private:
     // The handlers see the window only through this.
@@ -63,13 +79,14 @@ private:
     };
 
     QWidget* createControl(const ControlRow& row);
-    QPushButton* createButton(const ControlRow& row, ClickHandler handler);
-    void runClick(ClickHandler handler);
+    QPushButton* createButton(const ControlRow& row, const Button* button);
+    void runClick(const Button& button);
 
     ErrorReporter reportError_;
     WindowControls controls_{*this};
     std::array<QLineEdit*, kBoxCount> boxes_{};
     MessageArea* mensajes_ = nullptr;
+    Announcer announcer_{this};
 };
 
 }  // namespace trelvani::app

@@ -51,8 +51,21 @@
   function click(name, button) {
     const number = withText(name, (pointer) => core._trelvani_click(pointer));
     ++page.clicks;
+    if (number === 0) announce(returned(core._trelvani_announcement()));
     page.changed();
     if (number > 0) showError(number, button);
+  }
+
+  // What a click came to, said once, in the core's words, even when it is
+  // what the last click said: two regions take turns, the second's text
+  // ending in a no-break space, since Orca drops a live message that repeats
+  // the last one to the letter.
+  const announcements = [document.getElementById("anuncio-1"), document.getElementById("anuncio-2")];
+  let turn = 0;
+  function announce(text) {
+    turn = 1 - turn;
+    announcements[1 - turn].textContent = "";
+    announcements[turn].textContent = turn === 0 ? text : text + "\u00a0";
   }
 
   // The dialog's one button keeps the focus while it is open.
@@ -62,9 +75,18 @@
     document.getElementById("Aceptar").focus();
   });
 
+  // The dialog is an alert dialog described by its text, which screen
+  // readers say as it opens. Once it closes, the button takes the focus
+  // again a moment later, so that a screen reader, which has just had the
+  // page back, says it; the last announcement is gone by then, so that
+  // nothing old is read out again.
   function showError(number, button) {
     document.getElementById("error-texto").textContent = returned(core._trelvani_error_report(number));
-    dialog.addEventListener("close", () => button.focus(), { once: true });
+    for (const region of announcements) region.textContent = "";
+    dialog.addEventListener("close", () => {
+      button.blur();
+      setTimeout(() => button.focus(), 100);
+    }, { once: true });
     dialog.showModal();
   }
 

@@ -14,6 +14,7 @@
 #include "fields/operand_io.h"
 #include "fields/runtime_error.h"
 #include "ops/buttons.h"
+#include "study/announcement.h"
 #include "study/answer_key.h"
 #include "study/history.h"
 #include "study/record_bytes.h"
@@ -96,6 +97,9 @@ EMSCRIPTEN_KEEPALIVE int trelvani_click(const char* name) {
 }
 
 EMSCRIPTEN_KEEPALIVE std::size_t trelvani_returned_length() { return g_returned.size(); }
+
+// What a screen reader says of the last click.
+EMSCRIPTEN_KEEPALIVE const char* trelvani_announcement() { return Returned(trelvani::AnnouncementOf(g_last)); }
 
 // The last click and the whole history as bytes, for the writer module.
 EMSCRIPTEN_KEEPALIVE const char* trelvani_click_bytes() { return Returned(trelvani::ClickBytes(g_last)); }

@@ -102,8 +102,11 @@ void AppendControl(std::string& out, const ControlRow& row, bool firstBox) {
 
     const ControlRow* label = LabelOf(id);
     if (row.name == "Mensajes") {
-        // Named by its caption; each new message is read out.
-        out += " role=\"status\" aria-live=\"polite\"";
+        // Named by its caption, and not a live region: the page's
+        // announcement of each click says the message, and a screen reader
+        // would take a second live region saying it as the same message
+        // twice and drop the announcement.
+        out += " role=\"group\"";
         if (label != nullptr) out += " aria-labelledby=\"" + IdOf(*label) + "\"";
     } else if (row.kind != ControlKind::Label) {
         // A box is read after its row's label ("X : componente 1"); its own

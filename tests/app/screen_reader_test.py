@@ -1,10 +1,10 @@
 #!/usr/bin/env python3
-"""What Orca, Debian's screen reader, says of the real window: the message
-after Max with equal means, and the error after a division by zero. Run
+"""What Orca, Debian's screen reader, says of the real window: the result
+after "+", the message after Max with equal means, and the error after a
+division by zero. Run
 under Xvfb in a D-Bus session of its own (see screen_reader_test.sh).
 Usage: screen_reader_test.py TRELVANI DEBUG_FILE"""
 import os
-import re
 import subprocess
 import sys
 import time
@@ -14,28 +14,12 @@ import gi
 gi.require_version("Atspi", "2.0")
 from gi.repository import Atspi  # noqa: E402
 
+from orca_listening import Orca  # noqa: E402
+
 program, debug_file = sys.argv[1:3]
-
-
-def spoken():
-    """What Orca said, one entry per utterance; an utterance may span lines."""
-    try:
-        with open(debug_file, encoding="utf-8", errors="replace") as f:
-            entries = re.split(r"\n(?=\d\d:\d\d:\d\d\.\d+ - )", f.read())
-    except FileNotFoundError:
-        return []
-    return [" ".join(entry.split()) for entry in entries if "SPEECH OUTPUT" in entry]
-
-
-def wait_until(condition, seconds, what):
-    deadline = time.monotonic() + seconds
-    while time.monotonic() < deadline:
-        result = condition()
-        if result:
-            return result
-        time.sleep(0.1)
-    print("Orca said last:", *[line.strip()[:160] for line in spoken()[-6:]], sep="\n  ")
-    sys.exit(f"FAIL: {what}")
+orca = Orca(debug_file)
+spoken = orca.spoken
+wait_until = orca.wait_until
 
 
 def find(node, role, name):
@@ -79,6 +63,13 @@ try:
         Atspi.Action.do_action(find(app, "push button", name), 0)
 
     before = len(spoken())
+    set_operands(["1", "2", "3", "4"], ["5", "6", "7", "8"])
+    press("+, suma")
+    said = wait_until(lambda: [l for l in spoken()[before:] if "Z: 6, 8, 10, 12" in l], 10,
+                      "Orca did not speak the result after +")
+    print("Orca:", said[0].strip())
+
+    before = len(spoken())
     set_operands(["1", "2", "3", "4"], ["4", "3", "2", "1"])
     press("Max, máximo")
     said = wait_until(lambda: [l for l in spoken()[before:] if "Ambos numeros son iguales" in l], 10,
@@ -95,7 +86,7 @@ try:
     said = wait_until(lambda: [l for l in spoken()[before:] if "División por cero" in l], 10,
                       "Orca did not speak the error of a division by zero")
     print("Orca:", said[0].strip())
-    print("2 passed, 0 failed")
+    print("3 passed, 0 failed")
 finally:
     window.kill()
     window.wait()

@@ -2,11 +2,13 @@
 # Orca listening to the real window under Xvfb: a D-Bus session and an
 # accessibility bus of the test's own, speech sent nowhere, and Orca's debug
 # output read for what it says. Orca that fails to start is tried once more;
-# the test never passes without it.
-# Usage: screen_reader_test.sh TRELVANI
+# the test never passes without it. The driver, a Python script, is given its
+# arguments and then the file Orca's debug output goes to.
+# Usage: screen_reader_test.sh DRIVER [ARGUMENT...]
 set -uo pipefail
-program=$1
-here=$(cd "$(dirname "$0")" && pwd)
+driver=$1
+shift
+arguments=$(printf '%q ' "$@")
 for tool in Xvfb dbus-run-session orca xdotool /usr/libexec/at-spi-bus-launcher; do
     command -v "$tool" >/dev/null || { echo "FAIL: $tool is missing (scripts/deps.sh a11y)"; exit 1; }
 done
@@ -46,7 +48,7 @@ runpy.run_path(\"/usr/bin/orca\", run_name=\"__main__\")
             if ! grep -q "SPEECH OUTPUT" "$HOME/orca.debug" 2>/dev/null; then
                 echo "Orca did not start"; tail -5 "$HOME/orca.log"; status=3
             else
-                /usr/bin/python3 "'"$here"'/screen_reader_test.py" "'"$program"'" "$HOME/orca.debug"
+                /usr/bin/python3 "'"$driver"'" '"$arguments"' "$HOME/orca.debug"
                 status=$?
             fi
             kill $orca $bus 2>/dev/null

@@ -6,6 +6,7 @@
 
 #include "fields/controls.h"
 #include "ops/buttons.h"
+#include "study/announcement.h"
 #include "study/answer_key.h"
 #include "study/document_escapes.h"
 #include "study/history.h"
@@ -82,22 +83,23 @@ TEST(DocumentEscapes, ALongTextBreaksIntoShortSourceLinesThatAddNoSpace) {
 struct ButtonCase {
     std::string_view button;
     std::string_view result;  // in the history's words
+    std::string_view spoken;  // what a screen reader is given to say
 };
 
 TEST(StudyTexts, EachClickIsToldByWhatItWroteAndTheKeyAgreesWithItsBoxes) {
     const ButtonCase cases[] = {
-        {"Suma", "Z = ( 6;  8;  10;  12)"},
-        {"Multiplicacion", "Z = ( 5;  12;  21;  32)"},
-        {"Resta", "Z = (-7; -5; -3; -1)"},
-        {"Division", "Z = ( .125;  .285714285714286;  .5;  .8)"},
-        {"Minimo", "Z = ( 1;  2;  3;  4)"},
-        {"Maximo", "Z = ( 5;  6;  7;  8)"},
-        {"Cuadrado", "Z = ( 1;  4;  9;  16)"},
-        {"Raiz", "Z = ( 1;  1.4142135623731;  1.73205080756888;  2)"},
-        {"DEFUZY", "Def = \" 2.5\""},
-        {"XZ", "X = ( 1;  2;  3;  4)"},
-        {"YZ", "Y = ( 1;  2;  3;  4)"},
-        {"Borrar", "X e Y vaciados"},
+        {"Suma", "Z = ( 6;  8;  10;  12)", "Z: 6, 8, 10, 12"},
+        {"Multiplicacion", "Z = ( 5;  12;  21;  32)", "Z: 5, 12, 21, 32"},
+        {"Resta", "Z = (-7; -5; -3; -1)", "Z: -7, -5, -3, -1"},
+        {"Division", "Z = ( .125;  .285714285714286;  .5;  .8)", "Z: .125, .285714285714286, .5, .8"},
+        {"Minimo", "Z = ( 1;  2;  3;  4)", "Z: 1, 2, 3, 4"},
+        {"Maximo", "Z = ( 5;  6;  7;  8)", "Z: 5, 6, 7, 8"},
+        {"Cuadrado", "Z = ( 1;  4;  9;  16)", "Z: 1, 4, 9, 16"},
+        {"Raiz", "Z = ( 1;  1.4142135623731;  1.73205080756888;  2)", "Z: 1, 1.4142135623731, 1.73205080756888, 2"},
+        {"DEFUZY", "Def = \" 2.5\"", "Def: 2.5"},
+        {"XZ", "X = ( 1;  2;  3;  4)", "X: 1, 2, 3, 4"},
+        {"YZ", "Y = ( 1;  2;  3;  4)", "Y: 1, 2, 3, 4"},
+        {"Borrar", "X e Y vaciados", "X e Y vaciados"},
     };
     std::set<std::string_view> named;
     for (const ButtonCase& c : cases) {
@@ -107,6 +109,7 @@ TEST(StudyTexts, EachClickIsToldByWhatItWroteAndTheKeyAgreesWithItsBoxes) {
         const ClickRecord click = RecordClick(*ButtonNamed(c.button), controls);
         ASSERT_FALSE(click.error) << c.button;
         EXPECT_EQ(ResultWords(click), c.result) << c.button;
+        EXPECT_EQ(AnnouncementOf(click), c.spoken) << c.button;
         // As the page's writer gets it, handed over as bytes.
         const std::string bytes = ClickBytes(click);
         EXPECT_EQ(ProcedureAsText(ProcedureOf(ClickFromBytes(bytes))), ProcedureAsText(ProcedureOf(click))) << c.button;
@@ -131,9 +134,11 @@ TEST(StudyTexts, TheEqualMeansAndAFailureAreToldInWords) {
     MemoryControls controls;
     ClickRecord click = RecordClick(*ButtonNamed("Maximo"), controls);
     EXPECT_EQ(ResultWords(click), "Mensajes: Ambos numeros son iguales");
+    EXPECT_EQ(AnnouncementOf(click), "Ambos numeros son iguales");
     controls.SetText(Box::XI, "1");
     click = RecordClick(*ButtonNamed("Division"), controls);
     EXPECT_EQ(ResultWords(click), "error 11: División por cero");
+    EXPECT_EQ(AnnouncementOf(click), "");  // the error box speaks
     EXPECT_TRUE(click.written.empty());
     EXPECT_EQ(LineText(ProcedureOf(click).lines.back()), "z1 = x1 / y4 = 1 / 0 → error 11: División por cero");
     EXPECT_EQ(ResultWords(ClickFromBytes(ClickBytes(click))), "error 11: División por cero");

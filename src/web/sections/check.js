@@ -7,27 +7,43 @@
   const handBoxes = JUDGED.map((name) => document.getElementById("Mi" + name));
   const verdicts = document.getElementById("veredicto");
 
-  function judge() {
-    const items = [];
-    JUDGED.forEach((name, result) => {
-      const verdict = JSON.parse(page.withText(handBoxes[result].value,
-        (pointer, length) => page.returned(page.core._trelvani_check(result, pointer, length))));
-      if (verdict.reading === 0) return;
-      const item = document.createElement("li");
-      if (verdict.reading === 1) {
-        item.textContent = name + ": no es un número.";
-      } else if (verdict.value === "") {
-        item.textContent = name + ": la calculadora aún no lo ha calculado.";
-      } else {
-        item.className = verdict.agrees ? "coincide" : "no-coincide";
-        item.textContent = name + ": " + (verdict.agrees ? "coincide" : "no coincide") +
-          "; la calculadora da \"" + verdict.value + "\"." + (verdict.slip ? " " + verdict.slip : "");
-      }
-      items.push(item);
-    });
-    verdicts.replaceChildren(...items);
+  // One item per result judged, in order. A verdict is written, and so
+  // spoken, only when its text changes or its box was typed in: a click that
+  // leaves it as it was says nothing of it.
+  const items = JUDGED.map(() => document.createElement("li"));
+
+  function verdictOf(name, result) {
+    const verdict = JSON.parse(page.withText(handBoxes[result].value,
+      (pointer, length) => page.returned(page.core._trelvani_check(result, pointer, length))));
+    if (verdict.reading === 0) return null;
+    if (verdict.reading === 1) return { text: name + ": no es un número.", className: "" };
+    if (verdict.value === "") return { text: name + ": la calculadora aún no lo ha calculado.", className: "" };
+    return {
+      text: name + ": " + (verdict.agrees ? "coincide" : "no coincide") + "; la calculadora da \"" + verdict.value +
+        "\"." + (verdict.slip ? " " + verdict.slip : ""),
+      className: verdict.agrees ? "coincide" : "no-coincide",
+    };
   }
 
-  for (const box of handBoxes) box.addEventListener("input", () => { if (page.core !== null) judge(); });
-  add((clicked) => { if (clicked) judge(); });
+  function judge(typedIn) {
+    JUDGED.forEach((name, result) => {
+      const verdict = verdictOf(name, result);
+      const item = items[result];
+      if (verdict === null) {
+        item.remove();
+        return;
+      }
+      if (verdict.text !== item.textContent || result === typedIn) {
+        item.className = verdict.className;
+        item.textContent = verdict.text;
+      }
+      if (!item.isConnected) {
+        const next = items.slice(result + 1).find((later) => later.isConnected);
+        verdicts.insertBefore(item, next || null);
+      }
+    });
+  }
+
+  handBoxes.forEach((box, result) => box.addEventListener("input", () => { if (page.core !== null) judge(result); }));
+  add((clicked) => { if (clicked) judge(-1); });
 })();
