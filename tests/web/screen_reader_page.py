@@ -90,8 +90,13 @@ try:
     move_to("Y = Z")
     heard("Y: 6, 8, 10, 12", lambda: key("Return"), "Y = Z was not spoken")
     move_to("Max, máximo", back=True)
+    first = len(orca.spoken())
     for time_ in ("first", "second"):
         heard("Ambos numeros son iguales", lambda: key("Return"), f"the message was not spoken the {time_} time")
+    time.sleep(1.5)
+    times = sum("Ambos numeros son iguales" in line for line in orca.spoken()[first:])
+    if times != 2:
+        sys.exit(f"FAIL: the message was spoken {times} times after two clicks, not once after each")
     # "Borrar todo" empties X and Y; "/" then divides 0 by 0.
     move_to("Borrar todo")
     heard("X e Y vaciados", lambda: key("Return"), "clearing was not spoken")
