@@ -36,6 +36,7 @@ echo "== Benchmarks (compilación y una pasada breve)"
 cmake --preset bench >/dev/null
 cmake --build --preset bench
 ./build/bench/bench/trelvani_bench --benchmark_min_time=0.01 >/dev/null
+./build/bench/bench/batch_bench --benchmark_min_time=0.01 >/dev/null
 
 echo "== Fuzzing (corto)"
 bash scripts/fuzz.sh "${TRELVANI_FUZZ_SECONDS:-20}"

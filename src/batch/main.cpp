@@ -25,6 +25,11 @@ Cada línea puede llevar:
   "click"  el botón que se pulsa después: Suma, Resta, Multiplicacion,
            Division, Maximo, Minimo, Cuadrado, Raiz, DEFUZY, Borrar, XZ, YZ.
   "steps"  true para recibir también el procedimiento del botón.
+  "alpha"  una lista de 1 a 65 números entre 0 y 1: los cortes α de X, Y
+           y Z en esos niveles (necesita "click").
+  "conventions"
+           true para recibir también el centroide, la media de los vértices
+           y la media ponderada de Z (necesita "click").
 
 La respuesta da los textos exactos de las trece casillas y de Mensajes:
   {"texts": {"XI": " 1", ..., "Mensajes": " "}, "error": null}
@@ -37,9 +42,31 @@ leyó o calculó, en su orden, con su nombre y su fórmula:
 "value" es el decimal más corto que se lee como el mismo double; "unrounded"
 está donde el valor se redondeó a precisión simple. Si el botón falla, el
 último paso no tiene "value" y lleva "error" con el número del error.
+Con "alpha" la respuesta lleva "cuts", un objeto por nivel y en su orden:
+  {"alpha": "0.5", "X": ["1.5", "3.5"], "Y": ["5.5", "7.5"],
+   "Z": ["8.5", "26.5"], "exact": ["8.25", "26.25"]}
+X e Y se cortan como estaban antes del botón y Z como queda después, cada
+uno leído como lo lee la calculadora (la cuarta componente en precisión
+simple). "exact" es el corte exacto por el principio de extensión y solo
+está tras Suma, Resta, Multiplicacion, Division, Cuadrado, Raiz, Maximo y
+Minimo sin error; para Maximo y Minimo es el máximo y el mínimo difusos,
+que no es la elección que hacen esos botones. Un corte que no existe (un
+número desordenado, Y con el 0 en su corte al dividir, X negativo en la
+raíz, un valor que desborda) es {"undefined": "motivo"}.
+Con "conventions": true la respuesta lleva "conventions": "centroid", el
+valor D de DEFUZY sobre las casillas de Z (sin escribir Def);
+"vertex_mean", (z1 + z2 + z3 + z4) / 4; "graded_mean",
+(z1 + 2 z2 + 2 z3 + z4) / 6; tras Multiplicacion, Division, Cuadrado y
+Raiz, "alpha_trapezoid", los extremos de los cortes exactos en α = 0 y
+α = 1; y, donde hay "exact", "gap": la mayor distancia entre Z y el
+resultado exacto en α = k/64 a cada lado, con el primer α en que se da:
+  "gap": {"left": ["0.25", "0.5"], "right": ["0.25", "0.5"]}
+Cualquiera de ellos puede ser {"undefined": "motivo"}. Los valores se
+escriben como en "steps".
 Una línea que no se entiende no cambia nada y recibe {"invalid": "motivo"}:
 JSON mal formado, una clave o casilla desconocida o repetida, un valor que
-no es del tipo esperado, un byte nulo, o más de 4 MiB (4194304 bytes, sin
+no es del tipo esperado, un "alpha" fuera de [0, 1] o con más de 65
+valores, "alpha" o "conventions" sin "click", un byte nulo, o más de 4 MiB (4194304 bytes, sin
 contar el fin de línea, LF o CRLF). Las líneas en blanco se ignoran. Cada
 línea se responde en cuanto llega su fin de línea; en un terminal, Ctrl-D al
 principio de una línea termina.

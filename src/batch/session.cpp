@@ -11,8 +11,13 @@
 
 #include <nlohmann/json.hpp>
 
+#include "fields/json_text.h"
+
 #include "batch/line_reader.h"
+#include "fields/floating_charconv.h"
 #include "ops/buttons.h"
+#include "study/cut_reading.h"
+#include "study/cut_report.h"
 
 namespace trelvani::batch {
 namespace {
@@ -21,6 +26,9 @@ struct Request {
     std::vector<std::pair<Box, std::string>> texts;
     const Button* button = nullptr;
     bool steps = false;
+    bool conventions = false;
+    std::vector<double> alphas;
+    bool cuts = false;
 };
 
 // Reads a line as it is lexed and stops at the first thing a request
@@ -32,17 +40,46 @@ public:
 
     bool null() override { return Scalar(); }
     bool boolean(bool value) override {
-        if (expecting_ != Expecting::StepsFlag) return Scalar();
-        request.steps = value;
+        if (expecting_ == Expecting::ConventionsFlag) {
+            request.conventions = value;
+        } else if (expecting_ == Expecting::StepsFlag) {
+            request.steps = value;
+        } else {
+            return Scalar();
+        }
         expecting_ = Expecting::TopKey;
         return true;
     }
-    bool number_integer(number_integer_t) override { return Scalar(); }
-    bool number_unsigned(number_unsigned_t) override { return Scalar(); }
-    bool number_float(number_float_t, const string_t&) override { return Scalar(); }
+    bool number_integer(number_integer_t value) override {
+        return WholeAlpha(value == 0 || value == 1, static_cast<double>(value), std::to_string(value));
+    }
+    bool number_unsigned(number_unsigned_t value) override {
+        return WholeAlpha(value <= 1, static_cast<double>(value), std::to_string(value));
+    }
+    // An α is read from its own digits, as the box texts are. The lexer
+    // hands them over with the C locale's decimal point in place of '.'.
+    bool number_float(number_float_t, const string_t& lexed) override {
+        if (expecting_ != Expecting::Alpha) return Scalar();
+        std::string text = lexed;
+        for (char& c : text) {
+            if (c != '-' && c != '+' && c != 'e' && c != 'E' && (c < '0' || c > '9')) c = '.';
+        }
+        double alpha = 0.0;
+        if (!ReadAlphaNumber(text, alpha)) return Fail("α fuera de [0, 1]: " + text);
+        return AddAlpha(alpha);
+    }
     bool binary(binary_t&) override { return Scalar(); }
-    bool start_array(std::size_t) override { return Scalar(); }
-    bool end_array() override { return Scalar(); }
+    bool start_array(std::size_t) override {
+        if (expecting_ != Expecting::AlphaList) return Scalar();
+        expecting_ = Expecting::Alpha;
+        return true;
+    }
+    bool end_array() override {
+        if (expecting_ != Expecting::Alpha) return Scalar();
+        if (request.alphas.empty()) return Fail(std::string(kAlphaShape));
+        expecting_ = Expecting::TopKey;
+        return true;
+    }
 
     bool string(string_t& text) override {
         switch (expecting_) {
@@ -78,6 +115,11 @@ public:
             if (name == "set") return TopKey(seenSet_, Expecting::SetObject, name);
             if (name == "click") return TopKey(seenClick_, Expecting::Click, name);
             if (name == "steps") return TopKey(seenSteps_, Expecting::StepsFlag, name);
+            if (name == "alpha") {
+                request.cuts = true;
+                return TopKey(seenAlpha_, Expecting::AlphaList, name);
+            }
+            if (name == "conventions") return TopKey(seenConventions_, Expecting::ConventionsFlag, name);
             return Fail("clave desconocida: " + name);
         }
         const auto box = BoxNamed(name);
@@ -100,7 +142,28 @@ public:
     }
 
 private:
-    enum class Expecting { Request, TopKey, SetObject, SetKey, Click, StepsFlag, Text, Nothing };
+    enum class Expecting {
+        Request, TopKey, SetObject, SetKey, Click, StepsFlag, ConventionsFlag, AlphaList, Alpha, Text, Nothing
+    };
+
+    static constexpr std::string_view kAlphaShape = "\"alpha\" debe ser una lista de 1 a 65 números entre 0 y 1";
+
+    bool WholeAlpha(bool inRange, double value, const std::string& text) {
+        if (expecting_ != Expecting::Alpha) return Scalar();
+        if (!inRange) return Fail("α fuera de [0, 1]: " + text);
+        return AddAlpha(value);
+    }
+    static bool ReadAlphaNumber(const std::string& text, double& alpha) {
+        const auto [end, error] = ReadDouble(text.data(), text.data() + text.size(), alpha);
+        if (error != std::errc() || end != text.data() + text.size()) return false;
+        alpha += 0.0;
+        return alpha >= 0.0 && alpha <= 1.0;
+    }
+    bool AddAlpha(double alpha) {
+        if (request.alphas.size() == static_cast<std::size_t>(kLevels)) return Fail(std::string(kAlphaShape));
+        request.alphas.push_back(alpha);
+        return true;
+    }
 
     // A value the request has no place for.
     bool Scalar() {
@@ -113,6 +176,11 @@ private:
             return Fail("\"click\" debe ser una cadena");
         case Expecting::StepsFlag:
             return Fail("\"steps\" debe ser true o false");
+        case Expecting::ConventionsFlag:
+            return Fail("\"conventions\" debe ser true o false");
+        case Expecting::AlphaList:
+        case Expecting::Alpha:
+            return Fail(std::string(kAlphaShape));
         case Expecting::Text:
             return Fail("el texto de " + std::string(BoxName(box_)) + " debe ser una cadena");
         default:
@@ -137,6 +205,8 @@ private:
     bool seenSet_ = false;
     bool seenClick_ = false;
     bool seenSteps_ = false;
+    bool seenAlpha_ = false;
+    bool seenConventions_ = false;
     std::array<bool, kBoxCount> seenBoxes_{};
 };
 
@@ -148,6 +218,9 @@ std::optional<std::string> Parse(std::string_view line, Request& request) {
     const bool parsed = nlohmann::json::sax_parse(line.begin(), line.end(), &reader);
     if (!parsed) return reader.reason ? std::move(reader.reason) : "JSON no válido";
     request = std::move(reader.request);
+    if ((request.cuts || request.conventions) && request.button == nullptr) {
+        return "\"alpha\" y \"conventions\" necesitan un \"click\"";
+    }
     return std::nullopt;
 }
 
@@ -209,6 +282,87 @@ private:
     std::size_t size_ = 0;
 };
 
+void AppendMeasure(std::string& out, const Measure& measure) {
+    if (measure.defined()) {
+        // A number's text needs no escaping.
+        out += '"';
+        AppendShortest(out, measure.value);
+        out += '"';
+        return;
+    }
+    out += "{\"undefined\":";
+    AppendJsonString(out, measure.undefined);
+    out += '}';
+}
+
+void AppendPair(std::string& out, const Measure& first, const Measure& second) {
+    out += '[';
+    AppendMeasure(out, first);
+    out += ',';
+    AppendMeasure(out, second);
+    out += ']';
+}
+
+void AppendCut(std::string& out, const Cut& cut) {
+    if (!cut.defined()) return AppendMeasure(out, {0.0, cut.undefined});
+    AppendPair(out, {cut.left, {}}, {cut.right, {}});
+}
+
+void AppendGapSide(std::string& out, const Measure& gap, double alpha) {
+    if (!gap.defined()) return AppendMeasure(out, gap);
+    AppendPair(out, gap, {alpha, {}});
+}
+
+// ,"cuts":[...] and ,"conventions":{...}, as asked.
+std::string CutsJson(const CutReport& report, bool cuts, bool conventions) {
+    std::string out;
+    const bool exact = report.rule != ExactRule::None;
+    if (cuts) {
+        out += ",\"cuts\":[";
+        for (const CutRow& row : report.rows) {
+            if (out.back() != '[') out += ',';
+            out += "{\"alpha\":";
+            AppendMeasure(out, {row.alpha, {}});
+            for (const auto& [name, cut] : {std::pair{"X", &row.x}, {"Y", &row.y}, {"Z", &row.z}}) {
+                out.append(",\"").append(name).append("\":");
+                AppendCut(out, *cut);
+            }
+            if (exact) {
+                out += ",\"exact\":";
+                AppendCut(out, row.exact);
+            }
+            out += '}';
+        }
+        out += ']';
+    }
+    if (conventions) {
+        const Conventions& c = report.conventions;
+        out += ",\"conventions\":{\"centroid\":";
+        AppendMeasure(out, c.centroid);
+        out += ",\"vertex_mean\":";
+        AppendMeasure(out, c.vertexMean);
+        out += ",\"graded_mean\":";
+        AppendMeasure(out, c.gradedMean);
+        if (report.hasAlphaTrapezoid) {
+            out += ",\"alpha_trapezoid\":[";
+            for (const Measure& vertex : report.alphaTrapezoid) {
+                if (out.back() != '[') out += ',';
+                AppendMeasure(out, vertex);
+            }
+            out += ']';
+        }
+        if (exact) {
+            out += ",\"gap\":{\"left\":";
+            AppendGapSide(out, report.gap.left, report.gap.leftAlpha);
+            out += ",\"right\":";
+            AppendGapSide(out, report.gap.right, report.gap.rightAlpha);
+            out += '}';
+        }
+        out += '}';
+    }
+    return out;
+}
+
 }  // namespace
 
 void Session::Reject(std::string_view reason, ReplyOutput& out) {
@@ -223,6 +377,7 @@ bool Session::Handle(std::string_view line, ReplyOutput& out) {
     Request request;
     std::optional<RuntimeError> error;
     std::string stepsJson;
+    std::string cutsJson;
     try {
         if (auto reason = Parse(line, request)) {
             Reject(*reason, out);
@@ -230,10 +385,22 @@ bool Session::Handle(std::string_view line, ReplyOutput& out) {
         }
         for (auto& [box, text] : request.texts) controls_.TakeText(box, text);
         StepList steps;
+        const bool cutsAsked = request.cuts || request.conventions;
+        OperandReading x, y;
+        if (cutsAsked) {
+            x = ReadForCuts(controls_, Row::X);
+            y = ReadForCuts(controls_, Row::Y);
+        }
         if (request.button != nullptr) {
             error = RunClick(request.button->handler, controls_, request.steps ? &steps : nullptr);
         }
         if (request.steps) stepsJson = StepsJson(steps);
+        if (cutsAsked) {
+            const CutReport report =
+                CutReportOf(request.button->name, error.has_value(), x, y, ReadForCuts(controls_, Row::Z),
+                            CentroidOf(controls_), request.alphas);
+            cutsJson = CutsJson(report, request.cuts, request.conventions);
+        }
     } catch (const std::bad_alloc&) {
         // Whatever the line had set or the click had written is taken back.
         controls_.UndoChanges();
@@ -269,6 +436,7 @@ bool Session::Handle(std::string_view line, ReplyOutput& out) {
         reply.Raw(",\"steps\":");
         reply.Raw(stepsJson);
     }
+    reply.Raw(cutsJson);
     reply.Raw("}");
     reply.Flush();
     return true;

@@ -3,6 +3,7 @@
 #include <charconv>
 #include <cmath>
 #include <cstdint>
+#include <cstring>
 
 #include "fields/json_text.h"
 
@@ -26,18 +27,19 @@ auto Listed(StepList& listing, std::string_view name, std::string_view formula, 
     }
 }
 
-void AppendWhole(std::string& out, unsigned __int128 whole) {
+// Writes `whole` at `at`; returns where it ends.
+char* WriteWhole(char* at, unsigned __int128 whole) {
     constexpr std::uint64_t kTenTo19 = 10'000'000'000'000'000'000u;
-    char digits[24];
     const auto high = static_cast<std::uint64_t>(whole / kTenTo19);
     const auto low = static_cast<std::uint64_t>(whole % kTenTo19);
-    if (high > 0) {
-        out.append(digits, std::to_chars(digits, digits + sizeof digits, high).ptr);
-        const auto end = std::to_chars(digits, digits + sizeof digits, low).ptr;
-        out.append(19 - static_cast<std::size_t>(end - digits), '0').append(digits, end);
-    } else {
-        out.append(digits, std::to_chars(digits, digits + sizeof digits, low).ptr);
-    }
+    if (high == 0) return std::to_chars(at, at + 20, low).ptr;
+    at = std::to_chars(at, at + 20, high).ptr;
+    char digits[20];
+    const auto end = std::to_chars(digits, digits + sizeof digits, low).ptr;
+    const auto count = static_cast<std::size_t>(end - digits);
+    std::memset(at, '0', 19 - count);
+    std::memcpy(at + 19 - count, digits, count);
+    return at + 19;
 }
 
 }  // namespace
@@ -63,12 +65,26 @@ void Steps::Outcome(std::string_view name, std::string_view formula) {
 
 // Laid out as std::to_chars lays out the shortest digits: plain or
 // exponent form, whichever is shorter, plain on a tie.
-std::string ShortestText(double value) {
-    if (std::isnan(value)) return "nan";
-    std::string out = std::signbit(value) ? "-" : "";
+void AppendShortest(std::string& out, double value) {
+    // Built in place and appended once: the longest text is "-" and 17
+    // digits with a point, or a whole number below 10^23.
+    char text[48];
+    char* at = text;
+    const auto put = [&](const char* from, int length) {
+        std::memcpy(at, from, static_cast<std::size_t>(length));
+        at += length;
+    };
+    if (std::isnan(value)) {
+        out += "nan";
+        return;
+    }
+    if (std::signbit(value)) *at++ = '-';
     const double magnitude = std::fabs(value);
-    if (std::isinf(magnitude)) return out + "inf";
-    if (magnitude == 0.0) return out + "0";
+    if (std::isinf(magnitude) || magnitude == 0.0) {
+        put(std::isinf(magnitude) ? "inf" : "0", std::isinf(magnitude) ? 3 : 1);
+        out.append(text, at);
+        return;
+    }
 
     const auto decimal = fmt::detail::dragonbox::to_decimal(magnitude);
     char digits[24];
@@ -79,26 +95,40 @@ std::string ShortestText(double value) {
     const int scientificLength = count + (count > 1 ? 1 : 0) + 2 + exponentDigits;
     const int plainLength = exponent >= 0 ? count + exponent : count + exponent > 0 ? count + 1 : 2 - exponent;
 
-    const std::string_view all(digits, static_cast<std::size_t>(count));
     if (plainLength <= scientificLength) {
         if (exponent >= 0) {
             // A whole number is written with its exact digits, as to_chars
             // does; here it is below 10^23, so it fits in 128 bits.
-            AppendWhole(out, static_cast<unsigned __int128>(magnitude));
+            at = WriteWhole(at, static_cast<unsigned __int128>(magnitude));
         } else if (count + exponent > 0) {
-            const auto whole = static_cast<std::size_t>(count + exponent);
-            out.append(all.substr(0, whole)).append(".").append(all.substr(whole));
+            const int whole = count + exponent;
+            put(digits, whole);
+            *at++ = '.';
+            put(digits + whole, count - whole);
         } else {
-            out.append("0.").append(static_cast<std::size_t>(-(count + exponent)), '0').append(all);
+            put("0.", 2);
+            const int zeros = -(count + exponent);
+            std::memset(at, '0', static_cast<std::size_t>(zeros));
+            at += zeros;
+            put(digits, count);
         }
-        return out;
+    } else {
+        *at++ = digits[0];
+        if (count > 1) {
+            *at++ = '.';
+            put(digits + 1, count - 1);
+        }
+        put(scientificExponent < 0 ? "e-" : "e+", 2);
+        const int power = std::abs(scientificExponent);
+        if (power < 10) *at++ = '0';
+        at = std::to_chars(at, at + 4, power).ptr;
     }
-    out += all[0];
-    if (count > 1) out.append(".").append(all.substr(1));
-    out += scientificExponent < 0 ? "e-" : "e+";
-    const int power = std::abs(scientificExponent);
-    if (power < 10) out += '0';
-    out += std::to_string(power);
+    out.append(text, at);
+}
+
+std::string ShortestText(double value) {
+    std::string out;
+    AppendShortest(out, value);
     return out;
 }
 
@@ -111,14 +141,16 @@ std::string StepsJson(const StepList& steps) {
         out += ",\"formula\":";
         AppendJsonString(out, step.formula);
         if (step.value) {
-            out += ",\"value\":";
-            AppendJsonString(out, ShortestText(*step.value));
+            out += ",\"value\":\"";
+            AppendShortest(out, *step.value);
+            out += '"';
         }
         if (step.unrounded) {
-            out += ",\"unrounded\":";
-            AppendJsonString(out, ShortestText(*step.unrounded));
+            out += ",\"unrounded\":\"";
+            AppendShortest(out, *step.unrounded);
+            out += '"';
         }
-        if (step.error) out += ",\"error\":" + std::to_string(*step.error);
+        if (step.error) out.append(",\"error\":").append(std::to_string(*step.error));
         out += '}';
     }
     out += ']';

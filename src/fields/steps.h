@@ -72,6 +72,7 @@ private:
 // The shortest decimal text that reads back as the same double, the same in
 // every edition ("1.2999999523162842", "1e+16").
 std::string ShortestText(double value);
+void AppendShortest(std::string& out, double value);
 
 // The listing as a JSON array of {"name", "formula", "value", "unrounded",
 // "error"}, each member present only where it applies; values as

@@ -38,6 +38,10 @@ char32_t NextCharacter(std::string_view text, std::size_t& i) {
     return code;
 }
 
+// The levels of the α-cuts are named by the letter itself.
+constexpr char32_t kAlpha = 0x3B1;
+constexpr std::string_view kLatexAlpha = "\\ensuremath{\\alpha}";
+
 bool IsControl(char c) { return static_cast<unsigned char>(c) < 0x20; }
 
 bool IsAsciiPunctuation(char c) {
@@ -103,6 +107,8 @@ std::string LatexText(std::string_view typed) {
         } else if (code >= 0xA0 && code <= 0xFF) {
             out.append(typed.substr(start, i - start));  // Latin-1, set by T1 as it is
             ++sinceBreak;
+        } else if (code == kAlpha) {
+            out += kLatexAlpha;
         } else {
             out += "\\fbox{U+" + Hex(code) + "}";
             sinceBreak = kBreakEvery;
@@ -121,7 +127,13 @@ std::string LatexText(std::string_view typed) {
 
 std::string LatexProse(std::string_view sentence) {
     std::string out;
-    for (const char c : sentence) {
+    for (std::size_t i = 0; i < sentence.size(); ++i) {
+        const char c = sentence[i];
+        if (sentence.substr(i, 2) == "\u03b1") {
+            out += kLatexAlpha;
+            ++i;
+            continue;
+        }
         const std::string_view escaped = c == ' ' ? std::string_view() : LatexAscii(c);
         if (escaped.empty()) {
             out += c;

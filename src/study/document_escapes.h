@@ -10,7 +10,8 @@ namespace trelvani {
 
 // For pdflatex with T1 fonts, with or without Spanish babel (which makes
 // `< > "` active). No ligature or smart quote forms; spaces kept one by one;
-// a character pdflatex cannot set becomes a visible "U+XXXX" mark. A long
+// α set as the mathematical letter; any other character pdflatex cannot
+// set becomes a visible "U+XXXX" mark. A long
 // text may break across lines every few characters, and its source lines
 // end in '%', so none outgrows TeX's input buffer.
 std::string LatexText(std::string_view typed);
@@ -23,6 +24,14 @@ std::string LatexProse(std::string_view sentence);
 // character escaped, so no emphasis, link, entity, math or emoji forms;
 // line breaks and tabs become spaces, other control characters U+FFFD.
 std::string MarkdownText(std::string_view typed);
+
+// One row of a Markdown pipe table, each cell's text as typed.
+template <class Cells>
+std::string MarkdownRow(const Cells& cells) {
+    std::string row = "|";
+    for (const auto& cell : cells) row.append(" ").append(MarkdownText(cell)).append(" |");
+    return row.append("\n");
+}
 
 // One quoted CSV field that a spreadsheet opens as text, never as a
 // formula; a plain number, as the calculator writes numbers, stays a number.

@@ -24,13 +24,8 @@ std::string HistoryAsText(const History& history) {
 }
 
 std::string HistoryAsMarkdown(const History& history) {
-    const auto row = [](const auto& cells) {
-        std::string line = "|";
-        for (const auto& cell : cells) line.append(" ").append(MarkdownText(cell)).append(" |");
-        return line + "\n";
-    };
-    std::string out = row(kHistoryHeader) + "|---|---|---|---|---|\n";
-    for (std::size_t i = 0; i < history.size(); ++i) out += row(HistoryColumns(history[i], i));
+    std::string out = MarkdownRow(kHistoryHeader) + "|---|---|---|---|---|\n";
+    for (std::size_t i = 0; i < history.size(); ++i) out += MarkdownRow(HistoryColumns(history[i], i));
     return out;
 }
 

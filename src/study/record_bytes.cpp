@@ -65,6 +65,25 @@ private:
     bool ok_ = true;
 };
 
+void WriteReading(ByteWriter& out, const OperandReading& reading) {
+    out.Number(reading.overflows ? 1u : 0u);
+    for (double component : {reading.number.c1, reading.number.c2, reading.number.c3,
+                             static_cast<double>(reading.number.c4)}) {
+        out.Real(component);
+    }
+}
+
+OperandReading ReadReading(ByteReader& in) {
+    OperandReading reading;
+    reading.overflows = in.Number() != 0;
+    reading.number.c1 = in.Real();
+    reading.number.c2 = in.Real();
+    reading.number.c3 = in.Real();
+    // Written from a single, so it is one exactly.
+    reading.number.c4 = static_cast<float>(in.Real());
+    return reading;
+}
+
 // Which of a step's optional members are present.
 constexpr std::uint32_t kValue = 1, kUnrounded = 2, kError = 4;
 
@@ -113,6 +132,37 @@ ClickRecord ClickFromBytes(std::string_view bytes) {
         click.written.push_back({control, std::string(in.Text())});
     }
     return in.ok() ? click : ClickRecord{};
+}
+
+std::string CutInputsBytes(const CutInputs& inputs) {
+    ByteWriter out;
+    out.Text(inputs.button);
+    out.Text(inputs.caption);
+    out.Number(inputs.failed ? 1u : 0u);
+    for (const OperandReading* reading : {&inputs.x, &inputs.y, &inputs.z}) WriteReading(out, *reading);
+    out.Real(inputs.centroid.value);
+    out.Text(inputs.centroid.undefined);
+    out.Number((inputs.alpha ? 1u : 0u) | (inputs.alphaUnread ? 2u : 0u));
+    out.Real(inputs.alpha.value_or(0.0));
+    return out.Take();
+}
+
+CutInputs CutInputsFromBytes(std::string_view bytes) {
+    ByteReader in(bytes);
+    CutInputs inputs;
+    inputs.button = in.Text();
+    inputs.caption = in.Text();
+    inputs.failed = in.Number() != 0;
+    inputs.x = ReadReading(in);
+    inputs.y = ReadReading(in);
+    inputs.z = ReadReading(in);
+    inputs.centroid.value = in.Real();
+    inputs.centroid.undefined = in.Text();
+    const std::uint32_t alpha = in.Number();
+    const double typed = in.Real();
+    if (alpha & 1u) inputs.alpha = typed;
+    inputs.alphaUnread = (alpha & 2u) != 0;
+    return in.ok() ? inputs : CutInputs{};
 }
 
 std::string HistoryBytes(const History& history) {

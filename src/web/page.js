@@ -140,6 +140,13 @@
     return bytes;
   }
 
+  // The sections travel last in the file, so the parser reaches them only
+  // after the window is ready: the first click never waits on their bytes.
+  function studyParsed() {
+    if (document.readyState !== "loading") return null;
+    return new Promise((resolve) => document.addEventListener("DOMContentLoaded", resolve, { once: true }));
+  }
+
   // The sections under the window come after it is ready: their markup at
   // the end of <main>, then their script, which the page's policy lets run
   // by its hash, and the writer module it compiles.
@@ -164,5 +171,5 @@
     new ResizeObserver(fit).observe(document.body);
     page.changed();
     document.documentElement.dataset.ready = "true";
-  }).then(() => inflated("estudio")).then(addStudy);
+  }).then(studyParsed).then(() => inflated("estudio")).then(addStudy);
 })();

@@ -16,6 +16,7 @@
 #include "ops/buttons.h"
 #include "study/announcement.h"
 #include "study/answer_key.h"
+#include "study/cut_reading.h"
 #include "study/history.h"
 #include "study/record_bytes.h"
 
@@ -104,6 +105,14 @@ EMSCRIPTEN_KEEPALIVE const char* trelvani_announcement() { return Returned(trelv
 // The last click and the whole history as bytes, for the writer module.
 EMSCRIPTEN_KEEPALIVE const char* trelvani_click_bytes() { return Returned(trelvani::ClickBytes(g_last)); }
 EMSCRIPTEN_KEEPALIVE const char* trelvani_history_bytes() { return Returned(trelvani::HistoryBytes(g_history)); }
+
+// What the writer needs for the α-cuts of the last click, as bytes: X and Y
+// as the click found them, Z and its centroid as the window shows them now,
+// and the α typed (`length` bytes).
+EMSCRIPTEN_KEEPALIVE const char* trelvani_cut_bytes(const char* alpha, std::size_t length) {
+    PageControls controls;
+    return Returned(trelvani::CutInputsBytes(trelvani::CutInputsOf(g_last, controls, std::string_view(alpha, length))));
+}
 
 // The history's rows from entry `from` on, each its five columns, as JSON.
 EMSCRIPTEN_KEEPALIVE const char* trelvani_history_rows(std::size_t from) {

@@ -7,6 +7,8 @@
 #include <string_view>
 
 #include "fields/json_text.h"
+#include "fields/steps.h"
+#include "study/cut_writer.h"
 #include "study/history.h"
 #include "study/procedure_writer.h"
 #include "study/record_bytes.h"
@@ -18,6 +20,15 @@ std::string g_returned;
 const char* Returned(std::string text) {
     g_returned = std::move(text);
     return g_returned.c_str();
+}
+
+void AppendTexts(std::string& out, const std::vector<std::string>& texts) {
+    out += '[';
+    for (const std::string& text : texts) {
+        if (out.back() != '[') out += ',';
+        trelvani::AppendJsonString(out, text);
+    }
+    out += ']';
 }
 
 enum Format { kText = 0, kMarkdown = 1, kLatex = 2, kCsv = 3 };
@@ -70,6 +81,44 @@ __attribute__((export_name("writer_procedure_copy"))) const char* writer_procedu
     return Returned(format == kMarkdown ? trelvani::ProcedureAsMarkdown(procedure)
                     : format == kLatex  ? trelvani::ProcedureAsLatex(procedure)
                                         : trelvani::ProcedureAsText(procedure));
+}
+
+// The α-cuts and conventions, to draw: {"header", "rows", "sentences",
+// "conventions": [[name, value, users]], "curve": the exact cut at the 65
+// levels as numbers, null where it does not exist, "alphaUnread"}.
+__attribute__((export_name("writer_cuts"))) const char* writer_cuts(const char* bytes, std::size_t size) {
+    const trelvani::CutSection section = trelvani::CutSectionOf(trelvani::CutInputsFromBytes(std::string_view(bytes, size)));
+    std::string out = "{\"header\":";
+    AppendTexts(out, trelvani::CutHeader(section));
+    out += ",\"rows\":[";
+    for (const auto& row : trelvani::CutRows(section)) {
+        if (out.back() != '[') out += ',';
+        AppendTexts(out, row);
+    }
+    out += "],\"sentences\":";
+    AppendTexts(out, trelvani::GapSentences(section));
+    out += ",\"conventions\":[";
+    for (const trelvani::ConventionRow& row : trelvani::ConventionRows(section)) {
+        if (out.back() != '[') out += ',';
+        AppendTexts(out, {row.name, row.value, row.users});
+    }
+    out += "],\"curve\":[";
+    for (const trelvani::Cut& cut : section.report.curve) {
+        if (out.back() != '[') out += ',';
+        out += cut.defined() ? "[" + trelvani::ShortestText(cut.left) + "," + trelvani::ShortestText(cut.right) + "]"
+                             : std::string("null");
+    }
+    out += section.alphaUnread ? "],\"alphaUnread\":true}" : "],\"alphaUnread\":false}";
+    return Returned(out);
+}
+
+// The α-cuts and conventions as text, Markdown or LaTeX, to paste.
+__attribute__((export_name("writer_cuts_copy"))) const char* writer_cuts_copy(int format, const char* bytes,
+                                                                               std::size_t size) {
+    const trelvani::CutSection section = trelvani::CutSectionOf(trelvani::CutInputsFromBytes(std::string_view(bytes, size)));
+    return Returned(format == kMarkdown ? trelvani::CutsAsMarkdown(section)
+                    : format == kLatex  ? trelvani::CutsAsLatex(section)
+                                        : trelvani::CutsAsText(section));
 }
 
 // The history as text, Markdown, LaTeX or CSV.

@@ -1,4 +1,5 @@
 #include <sys/wait.h>
+#include <unistd.h>
 
 #include <cstdio>
 #include <cstdlib>
@@ -16,9 +17,15 @@ struct BatchRun {
     int status = -1;
 };
 
+// A scratch file of this run's own: the suite also runs under another
+// locale at the same time.
+std::string Scratch(const std::string& name) {
+    return testing::TempDir() + "trelvani-" + std::to_string(getpid()) + "-" + name;
+}
+
 // Feeds `input` to the real executable and collects its replies.
 BatchRun RunBatch(const std::string& input) {
-    const std::string path = testing::TempDir() + "batch_input.jsonl";
+    const std::string path = Scratch("batch_input.jsonl");
     std::ofstream(path, std::ios::binary) << input;
     const std::string command = std::string(TRELVANI_BATCH_EXE) + " < " + path;
     FILE* pipe = popen(command.c_str(), "r");
@@ -111,6 +118,54 @@ TEST(Batch, InvalidLinesChangeNothingAndProcessingGoesOn) {
     EXPECT_EQ(run.status, 1);
 }
 
+TEST(Batch, CutsAndConventionsBesideTheClick) {
+    const std::string set = R"({"set": {"XI": "1", "XII": "2", "XIII": "3", "XIV": "4", "YI": "5", "YII": "6",)"
+                            R"( "YIII": "7", "YIV": "8"}, )";
+    const auto levels = [](int count) {
+        std::string list = "0";
+        for (int i = 1; i < count; ++i) list += ",1";
+        return list;
+    };
+    const BatchRun run = RunBatch(
+        set + R"("click": "Multiplicacion", "alpha": [0.5], "conventions": true})" "\n" +
+        set + R"("click": "DEFUZY", "alpha": [1, 0], "conventions": false})" "\n"
+        R"({"set": {"YI": "0", "YII": "0", "YIII": "0", "YIV": "0"}, "click": "Division", "alpha": [0]})" "\n"
+        R"({"click": "Suma", "alpha": [0.5], "alpha": [1]})" "\n"
+        R"({"click": "Suma", "alpha": [1.5]})" "\n"
+        R"({"click": "Suma", "alpha": [-0.25]})" "\n"
+        R"({"click": "Suma", "alpha": []})" "\n"
+        R"({"click": "Suma", "alpha": ["0.5"]})" "\n"
+        R"({"click": "Suma", "alpha": 0.5})" "\n"
+        R"({"click": "Suma", "alpha": [[0.5]]})" "\n"
+        R"({"click": "Suma", "conventions": "sí"})" "\n"
+        R"({"alpha": [0.5], "conventions": true})" "\n"
+        R"({"click": "Suma", "alpha": [)" + levels(65) + "]}\n" +
+        R"({"click": "Suma", "alpha": [)" + levels(66) + "]}\n");
+    ASSERT_EQ(run.lines.size(), 14u);
+    const std::string product = run.lines[0].substr(run.lines[0].find(R"("error":null)"));
+    EXPECT_EQ(product,
+              R"("error":null,"cuts":[{"alpha":"0.5","X":["1.5","3.5"],"Y":["5.5","7.5"],"Z":["8.5","26.5"],)"
+              R"("exact":["8.25","26.25"]}],"conventions":{"centroid":"17.66666603088379","vertex_mean":"17.5",)"
+              R"("graded_mean":"17.166666666666668","alpha_trapezoid":["5","12","21","32"],)"
+              R"("gap":{"left":["0.25","0.5"],"right":["0.25","0.5"]}}})");
+    // No exact result for DEFUZY; none after a runtime error, where Z is as the boxes show it.
+    EXPECT_NE(run.lines[1].find(R"("cuts":[{"alpha":"1","X":["2","3"],"Y":["6","7"],"Z":["12","21"]},)"),
+              std::string::npos) << run.lines[1];
+    EXPECT_EQ(run.lines[1].find("conventions"), std::string::npos);
+    EXPECT_NE(run.lines[2].find(R"("error":{"number":11,"description":"División por cero"},"cuts":[{"alpha":"0",)"
+                                R"("X":["1","4"],"Y":["0","0"],"Z":["5","32"]}]})"), std::string::npos) << run.lines[2];
+    const std::string kShape = R"(\"alpha\" debe ser una lista de 1 a 65 números entre 0 y 1)";
+    const std::vector<std::string> reasons = {
+        "clave repetida: alpha", "α fuera de [0, 1]: 1.5", "α fuera de [0, 1]: -0.25", kShape, kShape, kShape, kShape,
+        R"(\"conventions\" debe ser true o false)", R"(\"alpha\" y \"conventions\" necesitan un \"click\")"};
+    for (std::size_t i = 0; i < reasons.size(); ++i) {
+        EXPECT_EQ(run.lines[3 + i], R"({"invalid":")" + reasons[i] + R"("})");
+    }
+    // 65 levels are taken, 66 are not.
+    EXPECT_EQ(run.lines[12].rfind(R"({"texts")", 0), 0u) << run.lines[12].substr(0, 80);
+    EXPECT_EQ(run.lines[13], R"({"invalid":")" + kShape + R"("})");
+}
+
 TEST(Batch, UnicodeTextsAreKeptExactly) {
     const BatchRun run = RunBatch(
         "{\"set\": {\"XI\": \"ñ €\\u00e9 \\ud834\\udd1e\\t\", \"Def\": \"\xe2\x88\x9a 2\"}}\n");
@@ -155,8 +210,8 @@ TEST(Batch, HostileInputAndOutput) {
 #if defined(__SANITIZE_ADDRESS__)
         if (run.memoryLimitKb != 0) continue;  // the sanitizer reserves far more address space
 #endif
-        const std::string in = testing::TempDir() + "hostile_in";
-        const std::string out = testing::TempDir() + "hostile_out";
+        const std::string in = Scratch("hostile_in");
+        const std::string out = Scratch("hostile_out");
         std::ofstream(in, std::ios::binary) << run.input;
         std::ostringstream command;
         if (run.memoryLimitKb != 0) command << "ulimit -v " << run.memoryLimitKb << "; ";

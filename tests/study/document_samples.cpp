@@ -8,6 +8,8 @@
 
 #include "fields/controls.h"
 #include "ops/buttons.h"
+#include "study/cut_reading.h"
+#include "study/cut_writer.h"
 #include "study/history.h"
 #include "study/procedure_writer.h"
 
@@ -48,7 +50,18 @@ int main(int argc, char** argv) {
         Write(stem + ".txt", ProcedureAsText(procedure));
         Write(stem + ".md", ProcedureAsMarkdown(procedure));
         Write(stem + ".tex", ProcedureAsLatex(procedure));
+        // The α-cuts and conventions of the same click, at a typed α as well.
+        const CutSection cuts = CutSectionOf(CutInputsOf(click, controls, "0,3"));
+        const std::string cutStem = folder + "/cortes-" + std::to_string(history.size()) + "-" + button;
+        Write(cutStem + ".md", CutsAsMarkdown(cuts));
+        Write(cutStem + ".tex", CutsAsLatex(cuts));
     }
+    // Cuts that do not exist, each with its reason in its cell.
+    const std::string unordered[] = {"0", "0", "0.7", "0.7", "-1", "-0.5", "0.5", "1e-300"};
+    for (std::size_t i = 0; i < 8; ++i) controls.SetText(kAllBoxes[i], unordered[i]);
+    const ClickRecord division = RecordClick(*ButtonNamed("Division"), controls);
+    Write(folder + "/cortes-motivos.tex", CutsAsLatex(CutSectionOf(CutInputsOf(division, controls, "1e-300"))));
+
     // Then the texts people type, two to a click, in X and in Y.
     for (std::size_t i = 0; i < std::size(hostile); ++i) {
         controls.SetText(kAllBoxes[i % 4], hostile[i]);

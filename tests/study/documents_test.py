@@ -44,7 +44,8 @@ class Text(html.parser.HTMLParser):
 
 class Documents(unittest.TestCase):
     def compile(self, preamble):
-        fragments = sorted(glob.glob(os.path.join(folder, "pasos-*.tex"))) + [os.path.join(folder, "historial.tex")]
+        fragments = (sorted(glob.glob(os.path.join(folder, "pasos-*.tex"))) + sorted(glob.glob(os.path.join(folder, "cortes-*.tex")))
+                     + [os.path.join(folder, "historial.tex")])
         body = "\n".join("\\input{%s}\n" % os.path.basename(path) for path in fragments)
         name = "documento-" + ("babel" if "babel" in preamble else "base")
         with open(os.path.join(folder, name + ".tex"), "w", encoding="utf-8") as f:
@@ -72,7 +73,8 @@ class Documents(unittest.TestCase):
                 for mark in ("U+2212", "U+1F600", "U+221E", "U+03A9", "U+4E2D", "U+200B", "U+0007", "U+0000"):
                     self.assertTrue(mark in flat, mark)
                 self.assertTrue("(7777777" in text, "the start of the 100 KB text")
-                for sentence in ("Estebotónnocalculaningúnvalor", "z4=x4/y1=7/1=7", "Desbordamiento"):
+                for sentence in ("Estebotónnocalculaningúnvalor", "z4=x4/y1=7/1=7", "Desbordamiento",
+                                 "Cortesαyconvenios:Multiplicacion(X)", "[2.8125,24.375]", "Mediaponderada(z1+"):
                     self.assertTrue(sentence in flat, sentence)
 
     def markdown(self, flavour, path):
@@ -96,6 +98,11 @@ class Documents(unittest.TestCase):
                 steps, tags = self.markdown(flavour, os.path.join(folder, "pasos-8-Raiz.md"))
                 for line in ("z4 = √x4 = √7 = 2.6457513110645907", 'ZI: " 1.4142135623731"'):
                     self.assertTrue(line in steps, line)
+                cuts, tags = self.markdown(flavour, os.path.join(folder, "cortes-3-Multiplicacion.md"))
+                self.assertEqual([tag for tag, _ in tags].count("tr"), 1 + 6 + 1 + 5)
+                cuts = " ".join(cuts.split())
+                for line in ("Cortes α y convenios: Multiplicacion (X)", "[2.8125, 24.375]", "(z1 + 2·z2 + 2·z3 + z4) / 6"):
+                    self.assertTrue(line in cuts, line)
 
     def test_a_spreadsheet_reads_no_formula_and_keeps_numbers(self):
         sheet = os.path.join(folder, "historial.gnumeric")

@@ -57,6 +57,12 @@ function line() {
   }
   if (below(6) !== 0) request.click = pick(buttons);
   if (below(3) === 0) request.steps = below(4) !== 0;
+  // α-cuts and conventions, now and then malformed.
+  if (below(5) === 0) {
+    request.alpha = Array.from({ length: 1 + below(below(10) === 0 ? 70 : 5) },
+      () => pick([0, 1, 0.5, below(1000) / 999, 1 / 3, -0, 1.5, -0.25, 1e-300]));
+  }
+  if (below(5) === 0) request.conventions = below(8) === 0 ? "sí" : below(4) !== 0;
   return Buffer.from(JSON.stringify(request));
 }
 

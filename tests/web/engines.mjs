@@ -141,14 +141,22 @@ function pageChecks() {
   }, 50)));
 }
 
+// After a product of long numbers, so that the sections hold their widest
+// texts: the α-cuts' tables scroll inside their own box, never the page.
 function phoneChecks() {
   const doc = document.querySelector("iframe").contentDocument;
+  ["-0.30000000000000004", "-1.0000000000000002e-7", "123456789.12345678", "987654321.98765432"].forEach((text, i) => {
+    doc.getElementById(["XI", "XII", "XIII", "XIV"][i]).value = text;
+    doc.getElementById(["YI", "YII", "YIII", "YIV"][i]).value = text;
+  });
+  doc.getElementById("Multiplicacion").click();
   const controls = [...doc.querySelectorAll("#Trelvani_Fuzzy input, #Trelvani_Fuzzy button")];
-  return { viewport: doc.defaultView.innerWidth, width: doc.documentElement.clientWidth,
-    scrollWidth: doc.documentElement.scrollWidth,
+  return new Promise((resolve) => setTimeout(resolve, 300)).then(() => ({
+    viewport: doc.defaultView.innerWidth, width: doc.documentElement.clientWidth,
+    scrollWidth: doc.documentElement.scrollWidth, cutRows: doc.querySelectorAll("#cortes-filas tr").length,
     short: controls.filter((c) => c.getBoundingClientRect().height < 44).map((c) => c.id),
     small: controls.filter((c) => c.tagName === "INPUT" && parseFloat(doc.defaultView.getComputedStyle(c).fontSize) < 16)
-      .map((c) => c.id) };
+      .map((c) => c.id) }));
 }
 
 // --- The random requests, and the native program's answers --------------
@@ -202,9 +210,12 @@ try {
     const phone = await driver.run(phoneChecks);
     check(phone.viewport === width, width + " px: the page is " + phone.viewport + " px wide");
     check(phone.scrollWidth <= phone.width, width + " px: scrolls sideways (" + phone.scrollWidth + ")");
+    check(phone.cutRows === 5, width + " px: " + phone.cutRows + " rows of α-cuts, not 5");
     check(phone.short.length === 0, width + " px: shorter than 44 px: " + phone.short);
     check(phone.small.length === 0, width + " px: box text under 16 px: " + phone.small);
   }
+  // The random clicks start from a fresh window, at the last width.
+  await load(driver, served + "/telefono-320");
   const answered = await driver.run(clickAll, requests);
   let differing = 0;
   answered.forEach((got, i) => {

@@ -208,6 +208,55 @@ class Page(unittest.TestCase):
         last = self.browser.find_elements(By.CSS_SELECTOR, "#pasos li")[-1].get_attribute("textContent")
         self.assertEqual(last, "z1 = x1 / y4 = (-0.3) / 0 → error 11: División por cero")
 
+    def test_cuts_and_conventions_beside_z_never_change_a_box(self):
+        self.type_row("XI", ["1", "2", "3", "4", "5", "6", "7", "8"])
+        self.control("Multiplicacion").click()
+        self.wait_for_frame()
+        cells = lambda body: [[c.get_attribute("textContent") for c in row.find_elements(By.CSS_SELECTOR, "th, td")]
+                              for row in self.browser.find_elements(By.CSS_SELECTOR, body + " tr")]
+        self.assertEqual([h.get_attribute("textContent") for h in
+                          self.browser.find_elements(By.CSS_SELECTOR, "#cortes-cabecera th")],
+                         ["α", "X", "Y", "Z", "exacto"])
+        rows = cells("#cortes-filas")
+        self.assertEqual([row[0] for row in rows], ["0", "0.25", "0.5", "0.75", "1"])
+        self.assertEqual(rows[2], ["0.5", "[1.5, 3.5]", "[5.5, 7.5]", "[8.5, 26.5]", "[8.25, 26.25]"])
+        self.assertEqual(self.control("cortes-frases").get_attribute("textContent"),
+                         "La Z de la calculadora se separa del resultado exacto hasta 0.25 (α = 0.5, lado izquierdo).")
+        self.assertEqual([row[:2] for row in cells("#convenios-filas")], [
+            ["Z de la calculadora", "(5; 12; 21; 32)"], ["Trapecio de los cortes α", "(5; 12; 21; 32)"],
+            ["Centroide", "17.66666603088379"], ["Media de los vértices (z1 + z2 + z3 + z4) / 4", "17.5"],
+            ["Media ponderada (z1 + 2·z2 + 2·z3 + z4) / 6", "17.166666666666668"]])
+        # The exact result over Z in the plot: dashed, in the legend and in the words for it.
+        exact = self.control("curva-exacto")
+        self.assertEqual(exact.get_attribute("stroke-dasharray"), "4 3")
+        self.assertEqual(exact.get_attribute("d").count("L"), 2 * 65 - 1)
+        self.assertIn("exacto", [t.get_attribute("textContent") for t in self.browser.find_elements(By.CSS_SELECTOR, "#funciones text")])
+        self.assertTrue(self.control("funciones").get_attribute("aria-label").endswith(
+            "exacto, en trazos: corte [5, 32] en α = 0 y [12, 21] en α = 1"))
+        # Any α, with a comma; what is not one is said, and nothing else changes.
+        before = self.texts()
+        alpha = self.control("alfa")
+        alpha.send_keys("0,1")
+        self.assertEqual(cells("#cortes-filas")[-1][0], "0.1")
+        alpha.send_keys("x")
+        self.assertEqual(len(cells("#cortes-filas")), 5)
+        self.assertEqual(self.control("alfa-aviso").get_attribute("textContent"), "No es un número entre 0 y 1.")
+        self.assertEqual(self.texts(), before)
+        # Each copy named for what it copies, and written by the core's writer.
+        self.browser.execute_script(
+            "window.copied = []; navigator.clipboard.writeText = async (t) => { window.copied.push(t); };")
+        for button, name in (("copiar-cortes-texto", "Copiar texto de los cortes"),
+                             ("copiar-cortes-markdown", "Copiar Markdown de los cortes"),
+                             ("copiar-cortes-latex", "Copiar LaTeX de los cortes")):
+            self.assertEqual(self.control(button).accessible_name, name)
+            self.control(button).click()
+        text, markdown, latex = self.browser.execute_script("return window.copied")
+        self.assertIn("α = 0.5: X [1.5, 3.5]; Y [5.5, 7.5]; Z [8.5, 26.5]; exacto [8.25, 26.25]", text)
+        self.assertIn("| α | X | Y | Z | exacto |", markdown)
+        self.assertTrue(latex.startswith("\\paragraph{Cortes $\\alpha$ y convenios: Multiplicacion (X)}"), latex[:80])
+        # No live region: after a click only its result is spoken.
+        self.assertEqual(self.browser.find_elements(By.CSS_SELECTOR, "#cortes [aria-live], #cortes [role=alert]"), [])
+
     def test_hand_result_is_judged_and_slips_named(self):
         self.type_row("XI", ["1", "2", "3", "4", "5", "6", "7", "8"])
         self.control("Resta").click()

@@ -1,7 +1,8 @@
 // The plot of X, Y and Z, as the handlers read them.
 (function () {
   "use strict";
-  const { page, add } = window.trelvaniSections;
+  const sections = window.trelvaniSections;
+  const { page, add } = sections;
   const SVG = "http://www.w3.org/2000/svg";
   const plot = document.getElementById("funciones");
   const series = [
@@ -45,7 +46,8 @@
 
   function drawPlot() {
     const operands = readOperands();
-    const shown = operands.flat().filter((v) => v !== undefined && v !== null && Number.isFinite(v));
+    const exact = sections.exact.curve;
+    const shown = operands.flat().concat(exact.flat()).filter((v) => v !== undefined && v !== null && Number.isFinite(v));
     let low = Math.min(...shown, 0);
     let high = Math.max(...shown, 1);
     if (!(high > low)) { low -= 1; high += 1; }
@@ -71,7 +73,9 @@
     plot.appendChild(svg("text", { x: left - 28, y: top - 12 }, "μ"));
     // What is drawn, for those who cannot see it; the caption is part of it.
     plot.setAttribute("aria-label", "Funciones de pertenencia de X, Y y Z. " + series.map((s, r) =>
-      s.name + ": " + (operands[r] === null ? "sin dibujar, no se puede leer" : operands[r].join(", "))).join("; "));
+      s.name + ": " + (operands[r] === null ? "sin dibujar, no se puede leer" : operands[r].join(", "))).join("; ") +
+      (exact.length === 0 ? "" : "; exacto, en trazos: corte " + sections.exact.ends[0] + " en α = 0 y " +
+        sections.exact.ends[1] + " en α = 1"));
     series.forEach((s, r) => {
       const lx = left + 12 + r * 60;
       plot.appendChild(svg("line", { x1: lx, y1: 12, x2: lx + 18, y2: 12, stroke: s.colour, "stroke-width": 2.5 }));
@@ -85,6 +89,28 @@
         "stroke-linejoin": "round", "data-components": c.join(" "),
       }));
     });
+    if (exact.length > 0) drawExact(exact, x, y, left + 12 + series.length * 60);
+  }
+
+  // The exact result by α-cuts: up the left ends, down the right ones, in
+  // dashes; a level without a cut breaks the line.
+  function drawExact(curve, x, y, legendAt) {
+    plot.appendChild(svg("line", { x1: legendAt, y1: 12, x2: legendAt + 18, y2: 12, stroke: "#000",
+      "stroke-width": 1.5, "stroke-dasharray": "4 3" }));
+    plot.appendChild(svg("text", { x: legendAt + 22, y: 16 }, "exacto"));
+    const last = curve.length - 1;
+    const levels = curve.map((cut, k) => ({ cut, m: k / last }));
+    const side = (end) => (level) => level.cut === null ? null : x(level.cut[end]) + "," + y(level.m);
+    const points = levels.map(side(0)).concat(levels.slice().reverse().map(side(1)));
+    let path = "";
+    let pen = "M";
+    for (const point of points) {
+      if (point === null) { pen = "M"; continue; }
+      path += pen + point + " ";
+      pen = "L";
+    }
+    plot.appendChild(svg("path", { id: "curva-exacto", d: path.trim(), fill: "none", stroke: "#000",
+      "stroke-width": 1.5, "stroke-dasharray": "4 3", "stroke-linejoin": "round" }));
   }
 
   add(drawPlot);

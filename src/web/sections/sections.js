@@ -45,6 +45,9 @@
   }
   const clickWritten = (name, ...numbers) => write(name, numbers, coreBytes(page.core._trelvani_click_bytes()));
   const historyWritten = (format) => write("writer_history_copy", [format], coreBytes(page.core._trelvani_history_bytes()));
+  // The α-cuts of the last click, at the table's levels and at `alpha` as typed.
+  const cutsWritten = (name, alpha, ...numbers) => write(name, numbers,
+    page.withText(alpha, (pointer, length) => coreBytes(page.core._trelvani_cut_bytes(pointer, length))));
 
   async function copy(text, notice, fallback) {
     fallback.hidden = true;
@@ -62,7 +65,7 @@
   }
 
   window.trelvaniSections = {
-    page, FORMAT, copy, clickWritten, historyWritten,
+    page, FORMAT, copy, clickWritten, historyWritten, cutsWritten,
     // draw(clicked) runs in each frame after a change; clicked says a button was pressed.
     add: (draw) => drawers.push(draw),
   };
