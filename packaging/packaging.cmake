@@ -17,7 +17,9 @@ set(CPACK_PACKAGE_DESCRIPTION
 decision theory do them by hand: two operands X and Y and a result Z, with
 their sum, difference, product, quotient, maximum, minimum, square, square
 root and centroid, every digit shown exactly. The interface is in Spanish.
-It also ships trelvani-batch, the same calculator driven by JSON lines.")
+It also ships trelvani-batch, the same calculator driven by JSON lines, and
+trelvani-ejercicios, which turns a teacher's exercise list into a student
+sheet, a worked answer key (LaTeX, Markdown, HTML) or a Moodle quiz.")
 set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION math)

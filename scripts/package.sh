@@ -36,6 +36,10 @@ files=$(dpkg -L trelvani | while read -r path; do [[ -f "$path" ]] && echo "$pat
 sum='{"set":{"XI":"1","XII":"2","XIII":"3","XIV":"4","YI":"5","YII":"6","YIII":"7","YIV":"8"},"click":"Suma"}'
 reply=$(echo "$sum" | /usr/bin/trelvani-batch)
 [[ "$reply" == *'"ZI":" 6","ZII":" 8","ZIII":" 10","ZIV":" 12"'* ]] || { echo "suma: $reply" >&2; exit 1; }
+exercise='{"X": ["1", "2", "3", "4"], "Y": ["5", "6", "7", "8"], "botones": ["Suma"]}'
+sheet=$(echo "$exercise" | /usr/bin/trelvani-ejercicios --formato markdown --solucionario)
+[[ "$sheet" == *'ZIV \" 12\"'* ]] || { echo "ejercicios: $sheet" >&2; exit 1; }
+[[ -f /usr/share/man/man1/trelvani-ejercicios.1.gz ]] || { echo "falta el manual de trelvani-ejercicios" >&2; exit 1; }
 
 # The window on a real X server: shown, with the title the window system gets.
 display=:$((90 + RANDOM % 100))

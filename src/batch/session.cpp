@@ -365,6 +365,35 @@ std::string CutsJson(const CutReport& report, bool cuts, bool conventions) {
 
 }  // namespace
 
+void WriteReply(ReplyOutput& out, const MemoryControls& controls, const std::optional<RuntimeError>& error,
+                std::initializer_list<std::string_view> extras) {
+    ReplyWriter reply(out);
+    reply.Raw("{\"texts\":{");
+    for (Box box : kAllBoxes) {
+        reply.String(BoxName(box));
+        reply.Raw(":");
+        reply.String(controls.View(box));
+        reply.Raw(",");
+    }
+    reply.Raw("\"Mensajes\":");
+    reply.String(controls.Mensajes());
+    reply.Raw("},\"error\":");
+    if (error) {
+        std::array<char, 16> number{};
+        const auto end = std::to_chars(number.data(), number.data() + number.size(), error->code()).ptr;
+        reply.Raw("{\"number\":");
+        reply.Raw({number.data(), static_cast<std::size_t>(end - number.data())});
+        reply.Raw(",\"description\":");
+        reply.String(error->description());
+        reply.Raw("}");
+    } else {
+        reply.Raw("null");
+    }
+    for (std::string_view extra : extras) reply.Raw(extra);
+    reply.Raw("}");
+    reply.Flush();
+}
+
 void Session::Reject(std::string_view reason, ReplyOutput& out) {
     ReplyWriter reply(out);
     reply.Raw("{\"invalid\":");
@@ -410,35 +439,8 @@ bool Session::Handle(std::string_view line, ReplyOutput& out) {
     controls_.KeepChanges();
     request.texts = {};
 
-    ReplyWriter reply(out);
-    reply.Raw("{\"texts\":{");
-    for (Box box : kAllBoxes) {
-        reply.String(BoxName(box));
-        reply.Raw(":");
-        reply.String(controls_.View(box));
-        reply.Raw(",");
-    }
-    reply.Raw("\"Mensajes\":");
-    reply.String(controls_.Mensajes());
-    reply.Raw("},\"error\":");
-    if (error) {
-        std::array<char, 16> number{};
-        const auto end = std::to_chars(number.data(), number.data() + number.size(), error->code()).ptr;
-        reply.Raw("{\"number\":");
-        reply.Raw({number.data(), static_cast<std::size_t>(end - number.data())});
-        reply.Raw(",\"description\":");
-        reply.String(error->description());
-        reply.Raw("}");
-    } else {
-        reply.Raw("null");
-    }
-    if (request.steps) {
-        reply.Raw(",\"steps\":");
-        reply.Raw(stepsJson);
-    }
-    reply.Raw(cutsJson);
-    reply.Raw("}");
-    reply.Flush();
+    WriteReply(out, controls_, error,
+               {request.steps ? std::string_view(",\"steps\":") : std::string_view(), stepsJson, cutsJson});
     return true;
 }
 

@@ -1,10 +1,13 @@
 #pragma once
 
 #include <cstddef>
+#include <initializer_list>
+#include <optional>
 #include <string>
 #include <string_view>
 
 #include "fields/controls.h"
+#include "fields/runtime_error.h"
 
 namespace trelvani::batch {
 
@@ -45,6 +48,12 @@ public:
 private:
     MemoryControls controls_;
 };
+
+// A reply as the session writes it: the texts of every box and Mensajes,
+// the error, then each of `extras` (",\"steps\":", "[…]" and the like).
+// It never allocates.
+void WriteReply(ReplyOutput& out, const MemoryControls& controls, const std::optional<RuntimeError>& error,
+                std::initializer_list<std::string_view> extras);
 
 // True for a line with nothing but JSON white space: it gets no reply.
 bool IsBlank(std::string_view line);

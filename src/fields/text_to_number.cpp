@@ -34,6 +34,12 @@ public:
     }
 
     bool HasNumber() const { return significantDigits_ + leadingZeros_ > 0; }
+    // Whether nothing but blanks follows what was read.
+    bool ReadToTheEnd() const {
+        std::size_t at = readEnd_;
+        while (at < text_.size() && IsSkipped(text_[at])) ++at;
+        return at == text_.size();
+    }
     bool Negative() const { return negative_; }
     const std::string& Compact() const { return compact_; }
 
@@ -67,7 +73,11 @@ private:
             Advance();
         }
         // A lone period, or a sign with nothing after it, is no number.
-        if (significantDigits_ + leadingZeros_ == 0) compact_.clear();
+        if (significantDigits_ + leadingZeros_ == 0) {
+            compact_.clear();
+        } else {
+            readEnd_ = position_;
+        }
     }
 
     void ScanExponent() {
@@ -95,6 +105,7 @@ private:
         if (negativeExponent) compact_.push_back('-');
         compact_ += digits;
         exponent_ = negativeExponent ? -value : value;
+        readEnd_ = position_;
     }
 
     void SkipBlanks() {
@@ -108,6 +119,7 @@ private:
 
     std::string_view text_;
     std::size_t position_ = 0;
+    std::size_t readEnd_ = 0;
     std::string compact_;
     bool negative_ = false;
     std::size_t significantDigits_ = 0;
@@ -162,6 +174,12 @@ double TextToNumber(std::string_view text) {
     // The scanner builds only texts that from_chars accepts whole.
     (void)end;
     return value;
+}
+
+bool ReadsWhole(std::string_view text) {
+    NumberScanner scanner(text);
+    scanner.Scan();
+    return scanner.ReadToTheEnd();
 }
 
 }  // namespace trelvani

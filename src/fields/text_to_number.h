@@ -13,4 +13,8 @@ namespace trelvani {
 // raises Overflow; one too small for a double reads as the nearest double.
 double TextToNumber(std::string_view text);
 
+// Whether the reading above takes in the whole text, blanks aside: "0,5"
+// and "1/2" stop early (and read as 0 and 1), a blank text does not.
+bool ReadsWhole(std::string_view text);
+
 }  // namespace trelvani

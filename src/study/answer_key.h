@@ -27,16 +27,6 @@ struct Verdict {
 // steps, with the results that well-known slips would have given instead.
 class AnswerKey {
 public:
-    // Takes in a click's steps. Results the click did not compute, or all of
-    // them if it failed, keep what they had.
-    void Update(std::string_view button, const StepList& steps);
-
-    // Judges a hand result against the value the click computed, to the
-    // digits written: the box's text agrees, and so does the value as the
-    // steps list it.
-    Verdict Judge(std::size_t result, std::string_view hand) const;
-
-private:
     struct Slip {
         double value;
         std::string_view message;
@@ -46,6 +36,20 @@ private:
         double value = 0.0;
         std::vector<Slip> slips;
     };
+
+    // Takes in a click's steps. Results the click did not compute, or all of
+    // them if it failed, keep what they had.
+    void Update(std::string_view button, const StepList& steps);
+
+    // Judges a hand result against the value the click computed, to the
+    // digits written: the box's text agrees, and so does the value as the
+    // steps list it.
+    Verdict Judge(std::size_t result, std::string_view hand) const;
+
+    // What the clicks so far computed for a result, and its slips.
+    const Result& Expected(std::size_t result) const { return results_[result]; }
+
+private:
     std::array<Result, kCheckedResults> results_;
 };
 

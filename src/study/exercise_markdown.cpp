@@ -1,0 +1,20 @@
+#include "study/document_escapes.h"
+#include "study/exercise_documents.h"
+#include "study/procedure_writer.h"
+
+namespace trelvani {
+
+std::string ExercisesAsMarkdown(const ExerciseSet& set, bool key) {
+    std::string out = key ? "# Ejercicios: solucionario\n" : "# Ejercicios\n";
+    for (const Exercise& exercise : set.exercises) {
+        out += std::string("\n## ") + ExerciseTitle(exercise) + "\n\n" + MarkdownText(exercise.statement) + "\n\n";
+        out += MarkdownText(std::string("Se pide: ") + AskedLabels(exercise) + ".") + "\n";
+        if (!key) continue;
+        out += "\n### Resultados\n\n";
+        for (const std::string& line : ResultLines(exercise)) out += std::string("- ") + MarkdownText(line) + "\n";
+        for (const ExerciseClick& click : exercise.clicks) out += std::string("\n") + ProcedureAsMarkdown(ProcedureOf(click.record));
+    }
+    return out;
+}
+
+}  // namespace trelvani

@@ -1,0 +1,170 @@
+#!/usr/bin/python3
+"""trelvani-ejercicios as a teacher uses it: a list in, each document out,
+compared with its golden copy and opened by the tool it is for: pdflatex
+compiles the sheet and the key, pandoc renders the Markdown, the Moodle XML
+parses and each blank keeps Cloze's syntax, the GIFT has one question per
+number asked, and every answer of the JSON is trelvani-batch's own reply.
+Usage: exercise_documents_test.py TRELVANI_EJERCICIOS TRELVANI_BATCH
+(TRELVANI_UPDATE_GOLDEN=1 rewrites the golden copies)."""
+import html.parser
+import json
+import os
+import re
+import subprocess
+import sys
+import tempfile
+import unittest
+import xml.etree.ElementTree as ElementTree
+
+PROGRAM, BATCH = sys.argv[1], sys.argv[2]
+HERE = os.path.dirname(os.path.abspath(__file__))
+LIST = os.path.join(HERE, "lista.jsonl")
+HOSTILE = "}{#~=:\\ $&%_^ <b> ]]>"
+# The numbers and choices each exercise of the list asks for.
+ASKED = [4, 4, 4, 3, 9, 4, 4]
+GOLDEN = {("latex", True): "solucionario.tex", ("markdown", True): "solucionario.md",
+          ("html", True): "solucionario.html", ("moodle", False): "cuestionario.xml",
+          ("gift", False): "cuestionario.gift.txt", ("json", False): "desarrollada.jsonl"}
+
+
+def run(*args, stdin=None):
+    return subprocess.run([PROGRAM, *args], input=stdin, capture_output=True, timeout=120)
+
+
+def document(form, key=False):
+    result = run("--formato", form, *(["--solucionario"] if key else []), LIST)
+    assert result.returncode == 0, result.stderr
+    return result.stdout.decode("utf-8")
+
+
+class Text(html.parser.HTMLParser):
+    def __init__(self):
+        super().__init__()
+        self.text, self.tags = [], []
+
+    def handle_starttag(self, tag, attrs):
+        self.tags.append(tag)
+
+    def handle_data(self, data):
+        self.text.append(data)
+
+
+def flat(text):
+    return re.sub(r"\s+", "", text)
+
+
+class Documents(unittest.TestCase):
+    def test_golden_copies(self):
+        for (form, key), name in GOLDEN.items():
+            with self.subTest(form=form):
+                path = os.path.join(HERE, "golden", name)
+                written = document(form, key)
+                if os.environ.get("TRELVANI_UPDATE_GOLDEN"):
+                    with open(path, "w", encoding="utf-8") as f:
+                        f.write(written)
+                with open(path, encoding="utf-8") as f:
+                    self.assertEqual(written, f.read())
+
+    def test_latex_compiles_with_the_statement_as_typed(self):
+        with tempfile.TemporaryDirectory() as folder:
+            for key in (False, True):
+                name = "solucionario" if key else "hoja"
+                with open(os.path.join(folder, name + ".tex"), "w", encoding="utf-8") as f:
+                    f.write(document("latex", key))
+                compiled = subprocess.run(["pdflatex", "-interaction=nonstopmode", "-halt-on-error", "-no-shell-escape",
+                                           name], cwd=folder, capture_output=True, timeout=300)
+                self.assertEqual(compiled.returncode, 0, name)
+                with open(os.path.join(folder, name + ".log"), encoding="latin-1") as f:
+                    self.assertEqual(re.findall(r"Overfull \\hbox.*", f.read()), [], name)
+                text = subprocess.run(["pdftotext", name + ".pdf", "-"], cwd=folder, capture_output=True,
+                                      text=True, check=True).stdout
+                self.assertIn(flat(HOSTILE), flat(text))
+                self.assertEqual(text.count("Ejercicio "), len(ASKED))
+                self.assertEqual("Procedimiento: Multiplicacion" in text, key)
+
+    def test_markdown_renders_as_typed(self):
+        for flavour in ("markdown", "gfm"):
+            rendered = subprocess.run(["pandoc", "-f", flavour, "-t", "html"], input=document("markdown", True),
+                                      capture_output=True, text=True, check=True, timeout=120).stdout
+            parsed = Text()
+            parsed.feed(rendered)
+            self.assertIn(HOSTILE, " ".join("".join(parsed.text).split()))
+            self.assertNotIn("b", parsed.tags)
+            self.assertEqual(parsed.tags.count("h2"), len(ASKED))
+
+    def test_html_prints_with_no_script(self):
+        page = document("html", True)
+        parsed = Text()
+        parsed.feed(page)
+        self.assertNotIn("script", parsed.tags)
+        self.assertNotIn("b", parsed.tags)
+        self.assertEqual(parsed.tags.count("section"), len(ASKED))
+        self.assertIn(HOSTILE, "".join(parsed.text))
+        self.assertIn("@page { size: A4", page)
+
+    def test_moodle_xml_parses_and_every_blank_is_cloze(self):
+        quiz = ElementTree.fromstring(document("moodle").encode("utf-8"))
+        questions = quiz.findall("question[@type='cloze']")
+        self.assertEqual(len(questions), len(ASKED))
+        answer = r"(?:=|%-?\d+%)?(?:[^~#}\\]|\\.)*(?::[0-9.]+)?(?:#(?:[^~}\\]|\\.)*)?"
+        blank = re.compile(r"\{1:(NUMERICAL|MULTICHOICE):" + answer + r"(?:~" + answer + r")*\}")
+        for question, asked in zip(questions, ASKED):
+            text = question.find("questiontext/text").text
+            self.assertEqual(len(blank.findall(text)), asked, text)
+            # Outside its blanks, no brace is left for Moodle to read as one.
+            self.assertNotIn("{", blank.sub("", text))
+        first = questions[0].find("questiontext/text").text
+        self.assertIn("&#125;&#123;#~=:\\ $&amp;%_^ &lt;b&gt; ]]&gt;", first)
+        categories = [c.text for c in quiz.findall("question[@type='category']/category/text")]
+        self.assertEqual(categories, ["$course$/top/Trelvani", "$course$/top/Trelvani/Línea 6"])
+
+    def test_gift_asks_one_question_per_number(self):
+        gift = document("gift")
+        questions = [block for block in gift.split("\n\n") if block.startswith("::")]
+        self.assertEqual(len(questions), sum(ASKED))
+        for question in questions:
+            self.assertEqual(question.count("\n"), 0, question)
+            unescaped = re.sub(r"\\.", "", question)
+            self.assertEqual((unescaped.count("{"), unescaped.count("}")), (1, 1), question)
+        statement = re.match(r"::[^:]*::\[plain\](.*?)\\n", questions[0]).group(1)
+        self.assertEqual(re.sub(r"\\(.)", r"\1", statement).split(" Sean")[0], HOSTILE)
+
+    def test_json_answers_are_the_batch_replies(self):
+        lines = [json.loads(line) for line in document("json").splitlines()]
+        self.assertEqual([line["ejercicio"] for line in lines], list(range(1, len(ASKED) + 1)))
+        chain = lines[4]
+        requests = [json.dumps({"set": dict(zip(["XI", "XII", "XIII", "XIV", "YI", "YII", "YIII", "YIV"],
+                                                 chain["X"] + chain["Y"]))})]
+        requests += [json.dumps({"click": button, "steps": True}) for button in chain["botones"]]
+        replies = subprocess.run([BATCH], input="\n".join(requests) + "\n", capture_output=True, text=True,
+                                 check=True).stdout.splitlines()[1:]
+        self.assertEqual(replies, [json.dumps({k: v for k, v in answer.items() if k != "boton"},
+                                              ensure_ascii=False, separators=(",", ":")) for answer in chain["respuestas"]])
+
+    def test_bad_lists_write_nothing(self):
+        cases = [
+            (["--formato", "latex"], b'{"botones": ["Suma"]}\n{"botones": ["Nada"]}\n', 1, "línea 2: botón desconocido: Nada"),
+            (["--formato", "gift"], b'{"X": ["1", "1", "1", "1"], "Y": ["0", "0", "0", "0"], "botones": ["Division"]}\n', 1,
+             "ejercicio 1: División por cero en z1 = x1 / y4"),
+            ([], b"", 2, "Uso: trelvani-ejercicios"),
+            (["--formato", "pdf"], b"", 2, "formato desconocido: pdf"),
+            (["--formato", "json", "--decimales", "16"], b"", 2, "--decimales"),
+            (["--formato", "json", "/no/existe"], b"", 2, "no se pudo leer la lista"),
+        ]
+        for args, stdin, status, message in cases:
+            with self.subTest(args=args):
+                result = run(*args, stdin=stdin)
+                self.assertEqual((result.returncode, result.stdout), (status, b""))
+                self.assertIn(message, result.stderr.decode("utf-8"))
+        with open("/dev/full", "wb") as full:
+            written = subprocess.run([PROGRAM, "--formato", "json", LIST], stdout=full, stderr=subprocess.PIPE)
+        self.assertEqual(written.returncode, 2)
+        warned = run("--formato", "json", stdin='{"X": ["0,5", "1/2", " ", "2"], "botones": ["Cuadrado"]}\n'.encode())
+        self.assertEqual(warned.returncode, 0)
+        self.assertEqual(warned.stderr.decode("utf-8").splitlines(), [
+            'trelvani-ejercicios: aviso: ejercicio 1: XI "0,5" se lee como 0',
+            'trelvani-ejercicios: aviso: ejercicio 1: XII "1/2" se lee como 1'])
+
+
+if __name__ == "__main__":
+    unittest.main(argv=sys.argv[:1], verbosity=2)
