@@ -10,7 +10,6 @@ namespace trelvani {
 namespace {
 
 constexpr int kDraws = 100;
-constexpr std::string_view kRows = "XY";
 
 // splitmix64: the same draws from the same seed on every machine.
 class Draws {

@@ -1,5 +1,9 @@
 #include "study/history.h"
 
+#include <algorithm>
+#include <iterator>
+
+#include "fields/json_text.h"
 #include "study/document_escapes.h"
 
 namespace trelvani {
@@ -62,6 +66,24 @@ std::string HistoryAsCsv(const History& history) {
         const HistoryEntry& e = history[i];
         const auto& o = e.operands;
         row(std::to_string(i + 1), e.operation, o[0], o[1], o[2], o[3], o[4], o[5], o[6], o[7], e.result);
+    }
+    return out;
+}
+
+std::string HistoryAsExerciseList(const History& history) {
+    constexpr std::string_view kOnOperands[] = {"Suma",   "Resta",  "Multiplicacion", "Division",
+                                                "Maximo", "Minimo", "Cuadrado",       "Raiz"};
+    std::string out;
+    for (const HistoryEntry& entry : history) {
+        const std::string_view button = std::string_view(entry.operation).substr(0, entry.operation.find(" ("));
+        if (std::find(std::begin(kOnOperands), std::end(kOnOperands), button) == std::end(kOnOperands)) continue;
+        for (std::size_t i = 0; i < 8; ++i) {
+            out += i == 0 ? "{\"X\": [" : i == 4 ? "], \"Y\": [" : ", ";
+            AppendJsonString(out, entry.operands[i]);
+        }
+        out += "], \"botones\": [";
+        AppendJsonString(out, button);
+        out += "]}\n";
     }
     return out;
 }

@@ -31,4 +31,8 @@ std::string HistoryAsLatex(const History& history);
 // Each box in a column of its own, with a byte-order mark and CRLF lines.
 std::string HistoryAsCsv(const History& history);
 
+// One exercise a line for trelvani-ejercicios, for each click of the history
+// on X and Y (Suma to Raiz), with the texts the click found.
+std::string HistoryAsExerciseList(const History& history);
+
 }  // namespace trelvani

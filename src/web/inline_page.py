@@ -17,10 +17,10 @@ import tempfile
 
 from fontTools import subset
 
-(out, template, style, script, study_markup, study_style, module, wasm, writer, font, node, window_markup, esbuild,
- zopfli) = sys.argv[1:15]
+(out, template, style, script, study_markup, study_style, module, wasm, writer, exercises_module, exercises_wasm, font,
+ node, window_markup, esbuild, zopfli) = sys.argv[1:17]
 # The sections' scripts, in the order they run: the first is the one the others register with.
-study_scripts = sys.argv[15:]
+study_scripts = sys.argv[17:]
 
 
 def read(path):
@@ -116,10 +116,21 @@ with tempfile.NamedTemporaryFile(suffix=".txt") as packed:
     packed.flush()
     study_base64 = deflated_base64(packed.name)
 
+# The exercise lists' module, its glue and then its WebAssembly after a NUL,
+# deflated together and read only when a teacher asks for a document.
+exercises_script = safe_in_script(minified(read(exercises_module), "js"))
+with tempfile.NamedTemporaryFile(suffix=".bin") as packed:
+    packed.write(exercises_script.encode("ascii") + b"\0")
+    with open(exercises_wasm, "rb") as f:
+        packed.write(f.read())
+    packed.flush()
+    exercises_base64 = deflated_base64(packed.name)
+
 page = ascii_markup(read(template))
 page = page.replace("@@WINDOW@@", ascii_markup(window))
 page = page.replace("@@WASM@@", deflated_base64(wasm))
 page = page.replace("@@STUDY@@", study_base64)
+page = page.replace("@@EXERCISES@@", exercises_base64)
 page = page.replace("/*@@STYLE@@*/", minified(read(style) + window_style, "css").replace("@@FONT@@", font_url))
 page = page.replace("/*@@MODULE@@*/", safe_in_script(minified(read(module), "js")))
 page = page.replace("/*@@SCRIPT@@*/", safe_in_script(minified(read(script), "js")))
@@ -137,7 +148,8 @@ def hashes(tag):
     return " ".join(hash_of(body) for body in re.findall("<" + tag + ">(.*?)</" + tag + ">", page, re.S))
 
 
-policy = ("default-src 'none'; script-src " + hashes("script") + " " + hash_of(study_script) +
+policy = ("default-src 'none'; script-src " + hashes("script") + " " + hash_of(study_script) + " " +
+          hash_of(exercises_script) +
           " 'wasm-unsafe-eval'; style-src " + hashes("style") + " " + hash_of(study_css) +
           "; font-src data:; img-src data:; base-uri 'none'; form-action 'none'")
 page = page.replace("<!--@@POLICY@@-->", '<meta http-equiv="Content-Security-Policy" content="' + policy + '">')

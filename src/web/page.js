@@ -172,4 +172,6 @@
     page.changed();
     document.documentElement.dataset.ready = "true";
   }).then(studyParsed).then(() => inflated("estudio")).then(addStudy);
+  // The exercise lists' module travels last of all, read only when asked for.
+  page.inflated = inflated;
 })();

@@ -31,7 +31,7 @@ void AppendTexts(std::string& out, const std::vector<std::string>& texts) {
     out += ']';
 }
 
-enum Format { kText = 0, kMarkdown = 1, kLatex = 2, kCsv = 3 };
+enum Format { kText = 0, kMarkdown = 1, kLatex = 2, kCsv = 3, kExercises = 4 };
 
 }  // namespace
 
@@ -121,14 +121,15 @@ __attribute__((export_name("writer_cuts_copy"))) const char* writer_cuts_copy(in
                                         : trelvani::CutsAsText(section));
 }
 
-// The history as text, Markdown, LaTeX or CSV.
+// The history as text, Markdown, LaTeX or CSV, or as an exercise list.
 __attribute__((export_name("writer_history_copy"))) const char* writer_history_copy(int format, const char* bytes,
                                                                                      std::size_t size) {
     const trelvani::History history = trelvani::HistoryFromBytes(std::string_view(bytes, size));
-    return Returned(format == kMarkdown ? trelvani::HistoryAsMarkdown(history)
-                    : format == kLatex  ? trelvani::HistoryAsLatex(history)
-                    : format == kCsv    ? trelvani::HistoryAsCsv(history)
-                                        : trelvani::HistoryAsText(history));
+    return Returned(format == kMarkdown  ? trelvani::HistoryAsMarkdown(history)
+                    : format == kLatex     ? trelvani::HistoryAsLatex(history)
+                    : format == kCsv       ? trelvani::HistoryAsCsv(history)
+                    : format == kExercises ? trelvani::HistoryAsExerciseList(history)
+                                           : trelvani::HistoryAsText(history));
 }
 
 }  // extern "C"

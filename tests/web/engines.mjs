@@ -141,6 +141,26 @@ function pageChecks() {
   }, 50)));
 }
 
+// A list with variants, as a teacher types it, written by the page's own
+// module as JSON: every answer is the engine's run of the handlers.
+function exerciseDocument(list) {
+  document.getElementById("ListaEjercicios").value = list;
+  document.getElementById("FormatoEjercicios").value = "json";
+  let saved = null;
+  URL.createObjectURL = (blob) => { saved = blob; return "blob:x"; };
+  HTMLAnchorElement.prototype.click = function () {};
+  document.getElementById("DescargarEjercicios").click();
+  return new Promise((resolve, reject) => {
+    let waited = 0;
+    const poll = () => {
+      if (saved !== null) return saved.text().then(resolve);
+      if ((waited += 50) > 20000) return reject(new Error(document.getElementById("ErroresEjercicios").textContent));
+      setTimeout(poll, 50);
+    };
+    poll();
+  });
+}
+
 // After a product of long numbers, so that the sections hold their widest
 // texts: the α-cuts' tables scroll inside their own box, never the page.
 function phoneChecks() {
@@ -197,6 +217,15 @@ try {
     "sum and centroid: " + page.sum);
   check(page.steps === 10, "Procedimiento lists " + page.steps + " steps of DEFUZY, not 10");
   check(!page.injected, "an injected inline handler ran");
+
+  // The exercise lists' module, compiled by this engine, writes what the program writes.
+  const list = '{"variantes": 40, "semilla": 11, "X": {"desde": -3, "hasta": 9, "decimales": 3}, ' +
+    '"Y": {"desde": 0.5, "hasta": 6, "decimales": 2}, "botones": ["Division", "XZ", "Cuadrado", "DEFUZY", "Minimo"]}\n';
+  const exercisesProgram = path.join(path.dirname(nativePath), "..", "exercises", "trelvani-ejercicios");
+  const nativeDocument = spawnSync(exercisesProgram, ["--formato", "json"], { input: list }).stdout.toString("utf8");
+  const pageDocument = await driver.run(exerciseDocument, list);
+  check(nativeDocument.length > 1000 && pageDocument === nativeDocument,
+    "the exercise document differs from trelvani-ejercicios' (" + pageDocument.length + " against " + nativeDocument.length + " bytes)");
 
   // Served over http, as a teacher would host it, the policy holds as well.
   await load(driver, served + "/trelvani.html");

@@ -257,6 +257,46 @@ class Page(unittest.TestCase):
         # No live region: after a click only its result is spoken.
         self.assertEqual(self.browser.find_elements(By.CSS_SELECTOR, "#cortes [aria-live], #cortes [role=alert]"), [])
 
+    def test_exercise_documents_are_the_programs_byte_for_byte(self):
+        folder = pathlib.Path(__file__).resolve().parent.parent / "exercises"
+        self.browser.execute_script("""
+            document.getElementById("ListaEjercicios").value = arguments[0];
+            window.saved = [];
+            URL.createObjectURL = (blob) => { window.saved.push(blob); return "blob:x"; };
+            HTMLAnchorElement.prototype.click = function () { window.downloaded = this.download; };""",
+            (folder / "lista.jsonl").read_text(encoding="utf-8"))
+        for form, key, golden, name in (("latex", True, "solucionario.tex", "trelvani-ejercicios.tex"),
+                                        ("markdown", True, "solucionario.md", "trelvani-ejercicios.md"),
+                                        ("html", True, "solucionario.html", "trelvani-ejercicios.html"),
+                                        ("moodle", False, "cuestionario.xml", "trelvani-ejercicios.xml"),
+                                        ("gift", False, "cuestionario.gift.txt", "trelvani-ejercicios.txt"),
+                                        ("json", False, "desarrollada.jsonl", "trelvani-ejercicios.jsonl")):
+            with self.subTest(form=form):
+                self.browser.execute_script("document.getElementById('FormatoEjercicios').value = arguments[0];"
+                                            "document.getElementById('Solucionario').checked = arguments[1];", form, key)
+                self.control("DescargarEjercicios").click()
+                WebDriverWait(self.browser, 20).until(lambda b: b.execute_script("return window.downloaded") == name)
+                text = self.browser.execute_async_script("window.saved.pop().text().then(arguments[0])")
+                self.assertEqual(text, (folder / "golden" / golden).read_text(encoding="utf-8"))
+                self.browser.execute_script("window.downloaded = null;")
+        # A list's error is said in words, and nothing is saved.
+        self.browser.execute_script("document.getElementById('ListaEjercicios').value = arguments[0];",
+                                    '{"botones": ["Suma"]}\n{"X": ["1"], "botones": ["Suma"]}')
+        self.control("DescargarEjercicios").click()
+        errors = self.control("ErroresEjercicios")
+        WebDriverWait(self.browser, 10).until(lambda b: errors.get_attribute("textContent") != "")
+        self.assertEqual(errors.get_attribute("textContent"), "línea 2: X debe tener cuatro componentes")
+        self.assertEqual(errors.get_attribute("aria-live"), "polite")
+        self.assertEqual(self.browser.execute_script("return window.downloaded"), None)
+        # The history's clicks on X and Y become the list.
+        self.type_row("XI", ["1", "2", "3", "4", "5", "6", "7", "8"])
+        for button in ("Suma", "DEFUZY", "Maximo"):
+            self.control(button).click()
+        self.control("UsarHistorial").click()
+        self.assertEqual(self.control("ListaEjercicios").get_attribute("value"),
+                         '{"X": ["1", "2", "3", "4"], "Y": ["5", "6", "7", "8"], "botones": ["Suma"]}\n'
+                         '{"X": ["1", "2", "3", "4"], "Y": ["5", "6", "7", "8"], "botones": ["Maximo"]}\n')
+
     def test_hand_result_is_judged_and_slips_named(self):
         self.type_row("XI", ["1", "2", "3", "4", "5", "6", "7", "8"])
         self.control("Resta").click()

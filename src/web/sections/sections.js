@@ -24,7 +24,7 @@
   // The writer module lays out the steps and writes every copy, from what
   // the page's core hands it as bytes; the formats are numbered as it
   // numbers them.
-  const FORMAT = { text: 0, markdown: 1, latex: 2, csv: 3 };
+  const FORMAT = { text: 0, markdown: 1, latex: 2, csv: 3, exercises: 4 };
   const decoder = new TextDecoder();
   let writer = null;
 

@@ -1,0 +1,87 @@
+// Ejercicios: a teacher's list into a sheet, a key or a quiz, written by the
+// same code as trelvani-ejercicios in a module of its own, which the page
+// inflates and compiles only when a document is first asked for.
+(function () {
+  "use strict";
+  const { page, FORMAT, copy, historyWritten } = window.trelvaniSections;
+  const list = document.getElementById("ListaEjercicios");
+  const format = document.getElementById("FormatoEjercicios");
+  const key = document.getElementById("Solucionario");
+  const decimals = document.getElementById("Decimales");
+  const messages = document.getElementById("ErroresEjercicios");
+  const notice = document.getElementById("ejercicios-aviso");
+  const fallback = document.getElementById("ejercicios-respaldo");
+  const FILES = {
+    latex: ["tex", "application/x-tex"], markdown: ["md", "text/markdown"], html: ["html", "text/html"],
+    moodle: ["xml", "application/xml"], gift: ["txt", "text/plain"], json: ["jsonl", "application/jsonl"],
+  };
+  const encoder = new TextEncoder();
+  const decoder = new TextDecoder();
+  let loading = null;
+
+  function exercisesModule() {
+    if (loading === null) {
+      loading = page.inflated("ejercicios-modulo").then((bytes) => {
+        const scriptEnd = bytes.indexOf(0);
+        const glue = document.createElement("script");
+        glue.textContent = decoder.decode(bytes.subarray(0, scriptEnd));
+        document.body.append(glue);
+        return window.TrelvaniExercises({ wasmBinary: bytes.subarray(scriptEnd + 1) });
+      });
+    }
+    return loading;
+  }
+
+  // The document for the list in `formatName`, or null after saying why not.
+  async function written(formatName) {
+    const places = decimals.value.trim();
+    if (!/^[0-9]{1,2}$/.test(places) || Number(places) > 15) {
+      messages.textContent = "Decimales: un entero de 0 a 15.";
+      return null;
+    }
+    const module = await exercisesModule();
+    const bytes = encoder.encode(list.value);
+    const at = module._malloc(bytes.length + 1);
+    module.HEAPU8.set(bytes, at);
+    const name = encoder.encode(formatName + "\0");
+    const nameAt = module._malloc(name.length);
+    module.HEAPU8.set(name, nameAt);
+    try {
+      const status = module._exercises_write(at, bytes.length, nameAt, key.checked ? 1 : 0, Number(places));
+      const text = (pointer, length) => decoder.decode(module.HEAPU8.subarray(pointer, pointer + length));
+      messages.textContent = text(module._exercises_messages(), module._exercises_messages_length());
+      return status === 0 ? text(module._exercises_document(), module._exercises_document_length()) : null;
+    } finally {
+      module._free(at);
+      module._free(nameAt);
+    }
+  }
+
+  function fileOf(text, formatName) {
+    return URL.createObjectURL(new Blob([text], { type: FILES[formatName][1] + ";charset=utf-8" }));
+  }
+
+  document.getElementById("DescargarEjercicios").addEventListener("click", async () => {
+    const text = await written(format.value);
+    if (text === null) return;
+    const link = document.createElement("a");
+    link.href = fileOf(text, format.value);
+    link.download = "trelvani-ejercicios." + FILES[format.value][0];
+    link.click();
+    setTimeout(() => URL.revokeObjectURL(link.href), 0);
+  });
+  document.getElementById("CopiarEjercicios").addEventListener("click", async () => {
+    const text = await written(format.value);
+    if (text !== null) copy(text, notice, fallback);
+  });
+  // The page to print, in a tab of its own, for the browser's printing.
+  document.getElementById("ImprimirEjercicios").addEventListener("click", async () => {
+    const text = await written("html");
+    if (text !== null) window.open(fileOf(text, "html"), "_blank");
+  });
+  document.getElementById("UsarHistorial").addEventListener("click", () => {
+    const exercises = historyWritten(FORMAT.exercises);
+    list.value = exercises;
+    messages.textContent = exercises === "" ? "El historial no tiene operaciones con X e Y." : "";
+  });
+})();
