@@ -232,6 +232,7 @@ public:
     explicit ReplyWriter(ReplyOutput& out) : out_(out) {}
 
     void Raw(std::string_view text) {
+        if (text.empty()) return;
         if (text.size() > buffer_.size() - size_) {
             Flush();
             // A long text goes out as it stands rather than through the buffer.

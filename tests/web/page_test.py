@@ -125,6 +125,18 @@ class Page(unittest.TestCase):
         self.assertEqual(self.browser.title, "Trelvani Numeros Fuzzy Trapezoidales")
         self.assertEqual(self.browser.find_element(By.TAG_NAME, "html").get_attribute("lang"), "es")
 
+    def test_wide_screens_put_the_sections_beside_the_window(self):
+        narrow = self.control("Trelvani_Fuzzy").rect
+        self.browser.set_window_size(1280, 900)
+        self.wait_for_frame()
+        window = self.control("Trelvani_Fuzzy").rect
+        sections = self.control("secciones").rect
+        self.assertEqual(window, narrow)
+        self.assertGreaterEqual(sections["x"], window["x"] + window["width"])
+        self.assertLess(sections["y"], window["y"] + window["height"])
+        self.assertTrue(self.browser.execute_script(
+            "return document.documentElement.scrollWidth <= document.documentElement.clientWidth"))
+
     def test_read_in_the_order_it_looks(self):
         """Chromium's accessibility tree, as a screen reader gets it."""
         self.type_row("XI", ["1", "2", "3", "4", "5", "6", "7", "8"])

@@ -3,7 +3,8 @@
 Orca listening, keys pressed as a person presses them: the result of "+" is
 spoken, a repeated message twice, an error's text when its dialog opens and
 the button again when it closes, Tab goes on from "Borrar todo" into the
-sections, and the history reads as a table after the dialog. Run under Xvfb
+sections, the history reads as a table after the dialog, and the exercise
+section's controls are named by what they show. Run under Xvfb
 in a D-Bus session of its own (see tests/app/screen_reader_test.sh).
 Usage: screen_reader_page.py chromium|firefox PAGE DEBUG_FILE"""
 import os
@@ -115,7 +116,12 @@ try:
     if any("No está en una tabla" in l for l in orca.spoken()[before:]):
         sys.exit("FAIL: Orca says the history is not a table")
     print(f"{engine}: {said[0][:120]}")
-    print("7 passed, 0 failed")
+    # The teacher's section: each control named by the words it shows.
+    for name in ("Lista de ejercicios", "Usar el historial", "Formato", "Solucionario", "Decimales", "Descargar",
+                 "Copiar", "Imprimir"):
+        move_to(name)
+    print(f"{engine}: Ejercicios read by the names it shows")
+    print("8 passed, 0 failed")
 finally:
     browser.kill()
     browser.wait()
