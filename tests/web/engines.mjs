@@ -200,7 +200,22 @@ const native = spawnSync(nativePath, { input: requests.map((r) => JSON.stringify
 const expected = native.stdout.toString("utf8").trim().split("\n").map((line) => JSON.parse(line));
 
 // --- The run -----------------------------------------------------------
+const siteTypes = { ".html": "text/html; charset=utf-8", ".js": "text/javascript", ".png": "image/png",
+  ".webmanifest": "application/manifest+json" };
 const server = createServer((request, reply) => {
+  // The hosted edition, from the folder written beside the page.
+  const site = /^\/sitio\/([a-z0-9.-]*)$/.exec(request.url);
+  if (site) {
+    const name = site[1] || "index.html";
+    try {
+      const body = readFileSync(path.join(path.dirname(pagePath), "sitio", name));
+      reply.writeHead(200, { "Content-Type": siteTypes[path.extname(name)] || "application/octet-stream" });
+      return reply.end(body);
+    } catch {
+      reply.writeHead(404);
+      return reply.end();
+    }
+  }
   const phone = /^\/telefono-(\d+)$/.exec(request.url);
   reply.writeHead(200, { "Content-Type": "text/html; charset=utf-8" });
   reply.end(phone ? `<!DOCTYPE html><meta charset="utf-8"><style>body{margin:0}iframe{border:0;width:${phone[1]}px;` +
@@ -217,6 +232,11 @@ try {
     "sum and centroid: " + page.sum);
   check(page.steps === 10, "Procedimiento lists " + page.steps + " steps of DEFUZY, not 10");
   check(!page.injected, "an injected inline handler ran");
+
+  // The hosted edition over http works as the single file does.
+  await load(driver, served + "/sitio/");
+  const hosted = await driver.run(pageChecks);
+  check(hosted.sum[3] === " .9999999" && !hosted.injected, "the hosted edition: " + JSON.stringify(hosted));
 
   // The exercise lists' module, compiled by this engine, writes what the program writes.
   const list = '{"variantes": 40, "semilla": 11, "X": {"desde": -3, "hasta": 9, "decimales": 3}, ' +
