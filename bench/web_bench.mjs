@@ -6,6 +6,7 @@
 // one round can land far from the others. Then one click's time inside the
 // page.
 // Usage: node bench/web_bench.mjs TRELVANI_HTML [RUNS] [--against OTHER_HTML] [--rounds N]
+// (either page may be an http address, such as the hosted edition served locally)
 // (puppeteer-core from tests/web: run `npm ci` there first)
 import { mkdtempSync, statSync, writeFileSync } from "node:fs";
 import { createRequire } from "node:module";
@@ -23,7 +24,10 @@ function option(name, fallback) {
 }
 const other = option("--against", null);
 const rounds = Number(option("--rounds", 3));
-const page = path.resolve(args[0]);
+// A page is a file, or an address (the hosted edition, served over http).
+const located = (where) => (/^https?:/.test(where) ? where : path.resolve(where));
+const addressOf = (where) => (/^https?:/.test(where) ? where : pathToFileURL(where).href);
+const page = located(args[0]);
 const runs = Number(args[1] || 21);
 
 const trivial = path.join(mkdtempSync(path.join(os.tmpdir(), "trelvani-bench-")), "trivial.html");
@@ -68,13 +72,13 @@ async function withBrowser(options, use) {
 function round(options) {
   return withBrowser(options, async (tab) => {
     await tab.evaluateOnNewDocument(PROBE);
-    const pages = [["trelvani", page], ["trivial", trivial], ...(other ? [["against", path.resolve(other)]] : [])];
+    const pages = [["trelvani", page], ["trivial", trivial], ...(other ? [["against", located(other)]] : [])];
     const times = Object.fromEntries(pages.map(([name]) => [name, []]));
     for (let run = 0; run < runs; ++run) {
       for (const [name, file] of pages) {
         // Each from the same blank page, so none pays for closing a heavier one.
         await tab.goto("about:blank");
-        await tab.goto(pathToFileURL(file).href);
+        await tab.goto(addressOf(file));
         await tab.waitForFunction(() => window.answeredAt !== undefined, { timeout: 10000 });
         times[name].push(await tab.evaluate(() => window.answeredAt));
       }
@@ -85,7 +89,7 @@ function round(options) {
 
 function oneClick(options) {
   return withBrowser(options, async (tab) => {
-    await tab.goto(pathToFileURL(page).href);
+    await tab.goto(addressOf(page));
     await tab.waitForFunction(() => document.documentElement.dataset.ready === "true");
     return await tab.evaluate(() => {
       for (const [id, value] of [["XI", "1"], ["XII", "2"], ["XIII", "3"], ["XIV", "4"], ["YI", "5"], ["YII", "6"],
@@ -134,4 +138,4 @@ for (const [engine, options] of Object.entries(engines)) {
   console.log(summary);
   console.log(`${engine}: one click ${(await oneClick(options)).toFixed(1)} µs (median of 50 batches of 100 clicks)`);
 }
-console.log(`${path.basename(page)}: ${(statSync(page).size / 1024).toFixed(0)} KB`);
+if (!/^https?:/.test(page)) console.log(`${path.basename(page)}: ${(statSync(page).size / 1024).toFixed(0)} KB`);

@@ -20,7 +20,7 @@ constexpr int kWritten = 0;
 constexpr int kListError = 1;
 constexpr int kCannotGoOn = 2;
 
-constexpr std::string_view kHelp = R"(Uso: trelvani-ejercicios --formato FORMATO [--solucionario] [--decimales N] [LISTA]
+constexpr std::string_view kHelp = R"(Uso: trelvani-ejercicios --formato FORMATO [--solucionario] [--decimales N] [--enlace BASE] [LISTA]
 
 Convierte una lista de ejercicios de números fuzzy trapezoidales en una hoja
 para los alumnos, un solucionario con cada paso o un cuestionario de Moodle.
@@ -53,6 +53,9 @@ Opciones:
                   ejercicio (latex, markdown y html).
   --decimales N   tolerancia de moodle y gift: media unidad del decimal N
                   (de 0 a 15; 2 por omisión).
+  --enlace BASE   pone bajo cada ejercicio el enlace que lo abre en la
+                  página: BASE#X=1;2;3;4&Y=5;6;7;8&botones=Suma; BASE es la
+                  dirección de la página (http, https o file).
   --help          esta ayuda.
 
 Una línea que no se puede usar detiene todo sin escribir nada, con un
@@ -109,9 +112,12 @@ int main(int argc, char** argv) {
         if (arg == "--help" || arg == "-h") return WriteAll(kHelp) ? kWritten : Fail("no se pudo escribir la ayuda");
         if (arg == "--solucionario") {
             options.key = true;
-        } else if ((arg == "--formato" || arg == "--decimales") && i + 1 < argc) {
+        } else if ((arg == "--formato" || arg == "--decimales" || arg == "--enlace") && i + 1 < argc) {
             const std::string_view value = argv[++i];
-            if (arg == "--formato") {
+            if (arg == "--enlace") {
+                if (!trelvani::UsableLinkBase(value)) return Fail("--enlace necesita una dirección http, https o file sin «#»");
+                options.linkBase = value;
+            } else if (arg == "--formato") {
                 format = trelvani::ExerciseFormatNamed(value);
                 if (!format) return Fail(std::string("formato desconocido: ") + std::string(value) + " (véase --help)");
             } else {

@@ -4,6 +4,7 @@
 #include <optional>
 
 #include "fields/checked_arithmetic.h"
+#include "fields/json_text.h"
 #include "fields/number_to_text.h"
 
 namespace trelvani {
@@ -83,6 +84,18 @@ void AnswerKey::Update(std::string_view button, const StepList& steps) {
             slip(3, kCandidateNotCorner, [&] { return *Listed(steps, "c"); });
         }
     }
+}
+
+std::string VerdictJson(const Verdict& verdict) {
+    std::string out = "{\"reading\":";
+    out.append(std::to_string(static_cast<int>(verdict.reading)))
+        .append(",\"agrees\":")
+        .append(verdict.agrees ? "true" : "false")
+        .append(",\"value\":");
+    AppendJsonString(out, verdict.value);
+    out += ",\"slip\":";
+    AppendJsonString(out, verdict.slip);
+    return out + "}";
 }
 
 Verdict AnswerKey::Judge(std::size_t result, std::string_view hand) const {

@@ -25,6 +25,10 @@ struct Verdict {
 
 // What the calculator computed for Z and Def, taken from the clicks' own
 // steps, with the results that well-known slips would have given instead.
+// A verdict for the page: {"reading": 0 empty, 1 not a number, 2 a number;
+// "agrees"; "value", the calculator's text; "slip"}.
+std::string VerdictJson(const Verdict& verdict);
+
 class AnswerKey {
 public:
     struct Slip {

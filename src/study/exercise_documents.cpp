@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "fields/steps.h"
+#include "study/exercise_link.h"
 
 namespace trelvani {
 
@@ -19,14 +20,28 @@ std::optional<ExerciseFormat> ExerciseFormatNamed(std::string_view name) {
 
 std::string ExerciseDocument(ExerciseFormat format, const ExerciseSet& set, const DocumentOptions& options) {
     switch (format) {
-    case ExerciseFormat::Latex: return ExercisesAsLatex(set, options.key);
-    case ExerciseFormat::Markdown: return ExercisesAsMarkdown(set, options.key);
-    case ExerciseFormat::Html: return ExercisesAsHtml(set, options.key);
-    case ExerciseFormat::Moodle: return ExercisesAsMoodle(set, options.decimals);
-    case ExerciseFormat::Gift: return ExercisesAsGift(set, options.decimals);
+    case ExerciseFormat::Latex: return ExercisesAsLatex(set, options);
+    case ExerciseFormat::Markdown: return ExercisesAsMarkdown(set, options);
+    case ExerciseFormat::Html: return ExercisesAsHtml(set, options);
+    case ExerciseFormat::Moodle: return ExercisesAsMoodle(set, options);
+    case ExerciseFormat::Gift: return ExercisesAsGift(set, options);
     case ExerciseFormat::Json: break;
     }
-    return ExercisesAsJson(set);
+    return ExercisesAsJson(set, options);
+}
+
+bool UsableLinkBase(std::string_view base) {
+    const std::size_t colon = base.find(':');
+    if (colon == std::string_view::npos || colon > base.find('/')) return base.find('#') == std::string_view::npos;
+    const std::string_view scheme = base.substr(0, colon);
+    return (scheme == "http" || scheme == "https" || scheme == "file") && base.find('#') == std::string_view::npos;
+}
+
+std::string ExerciseLinkOf(const Exercise& exercise, std::string_view base) {
+    if (base.empty()) return {};
+    LinkedExercise linked{exercise.x, exercise.y, {}, exercise.given};
+    for (const ExerciseClick& click : exercise.clicks) linked.buttons.emplace_back(click.record.button);
+    return std::string(base).append("#").append(ExerciseFragment(linked));
 }
 
 std::string ExerciseTitle(const Exercise& exercise) { return std::string("Ejercicio ") + std::to_string(exercise.number); }

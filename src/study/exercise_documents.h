@@ -18,16 +18,23 @@ std::optional<ExerciseFormat> ExerciseFormatNamed(std::string_view name);
 struct DocumentOptions {
     bool key = false;
     int decimals = 2;
+    // With a base, each exercise's link under it: BASE#X=…&botones=….
+    std::string linkBase;
 };
+
+// Whether a base can go before a link: http, https or file, or a path.
+bool UsableLinkBase(std::string_view base);
+// The exercise's link under `base`, "" without a base.
+std::string ExerciseLinkOf(const Exercise& exercise, std::string_view base);
 
 std::string ExerciseDocument(ExerciseFormat format, const ExerciseSet& set, const DocumentOptions& options);
 
-std::string ExercisesAsLatex(const ExerciseSet& set, bool key);
-std::string ExercisesAsMarkdown(const ExerciseSet& set, bool key);
-std::string ExercisesAsHtml(const ExerciseSet& set, bool key);
-std::string ExercisesAsMoodle(const ExerciseSet& set, int decimals);
-std::string ExercisesAsGift(const ExerciseSet& set, int decimals);
-std::string ExercisesAsJson(const ExerciseSet& set);
+std::string ExercisesAsLatex(const ExerciseSet& set, const DocumentOptions& options);
+std::string ExercisesAsMarkdown(const ExerciseSet& set, const DocumentOptions& options);
+std::string ExercisesAsHtml(const ExerciseSet& set, const DocumentOptions& options);
+std::string ExercisesAsMoodle(const ExerciseSet& set, const DocumentOptions& options);
+std::string ExercisesAsGift(const ExerciseSet& set, const DocumentOptions& options);
+std::string ExercisesAsJson(const ExerciseSet& set, const DocumentOptions& options);
 
 // What the documents share.
 

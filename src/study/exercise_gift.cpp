@@ -7,7 +7,8 @@ namespace trelvani {
 
 // One question per number asked, titled "Ejercicio 3 · ZII", and one choice
 // per ranking; slips as wrong answers that name them.
-std::string ExercisesAsGift(const ExerciseSet& set, int decimals) {
+std::string ExercisesAsGift(const ExerciseSet& set, const DocumentOptions& options) {
+    const int decimals = options.decimals;
     const std::string tolerance = Tolerance(decimals);
     std::string out;
     std::string category;
@@ -18,7 +19,10 @@ std::string ExercisesAsGift(const ExerciseSet& set, int decimals) {
             category = now;
             out += "$CATEGORY: " + now + "\n\n";
         }
-        const std::string statement = GiftText(exercise.statement);
+        std::string statement = GiftText(exercise.statement);
+        if (const std::string link = ExerciseLinkOf(exercise, options.linkBase); !link.empty()) {
+            statement.append("\\n").append(GiftText("Enlace: " + link));
+        }
         const auto question = [&](const std::string& label, const std::string& answers) {
             out += std::string("::") + GiftText(ExerciseTitle(exercise) + " · " + label) + "::[plain]" + statement + "\\n" +
                    GiftText(label) + " {" + answers + "}\n\n";

@@ -4,7 +4,8 @@
 
 namespace trelvani {
 
-std::string ExercisesAsHtml(const ExerciseSet& set, bool key) {
+std::string ExercisesAsHtml(const ExerciseSet& set, const DocumentOptions& options) {
+    const bool key = options.key;
     const std::string title = key ? "Ejercicios: solucionario" : "Ejercicios";
     // For the browser's own printing: A4, no script, nothing from outside.
     std::string out =
@@ -18,6 +19,9 @@ std::string ExercisesAsHtml(const ExerciseSet& set, bool key) {
     for (const Exercise& exercise : set.exercises) {
         out += std::string("<section>\n<h2>") + ExerciseTitle(exercise) + "</h2>\n<p>" + HtmlText(exercise.statement) + "</p>\n";
         out += std::string("<p>") + HtmlText("Se pide: " + AskedLabels(exercise) + ".") + "</p>\n";
+        if (const std::string link = ExerciseLinkOf(exercise, options.linkBase); !link.empty()) {
+            out += std::string("<p>Enlace: <a href=\"") + HtmlText(link) + "\">" + HtmlText(link) + "</a></p>\n";
+        }
         if (key) {
             out += "<h3>Resultados</h3>\n<ul>\n";
             for (const std::string& line : ResultLines(exercise)) out += std::string("<li>") + HtmlText(line) + "</li>\n";

@@ -5,7 +5,7 @@ namespace trelvani {
 
 // The expanded list, one exercise a line; each answer is trelvani-batch's
 // reply to its click with the steps, after the button's name.
-std::string ExercisesAsJson(const ExerciseSet& set) {
+std::string ExercisesAsJson(const ExerciseSet& set, const DocumentOptions& options) {
     std::string out;
     const std::array<std::string, 4> fresh = {" ", " ", " ", " "};
     for (const Exercise& exercise : set.exercises) {
@@ -25,7 +25,12 @@ std::string ExercisesAsJson(const ExerciseSet& set) {
             if (out.back() != '[') out += ',';
             AppendJsonString(out, click.record.button);
         }
-        out += "],\"respuestas\":[";
+        out += "]";
+        if (const std::string link = ExerciseLinkOf(exercise, options.linkBase); !link.empty()) {
+            out += ",\"enlace\":";
+            AppendJsonString(out, link);
+        }
+        out += ",\"respuestas\":[";
         for (const ExerciseClick& click : exercise.clicks) {
             if (out.back() != '[') out += ',';
             out += "{\"boton\":";

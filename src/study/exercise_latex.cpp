@@ -4,7 +4,8 @@
 
 namespace trelvani {
 
-std::string ExercisesAsLatex(const ExerciseSet& set, bool key) {
+std::string ExercisesAsLatex(const ExerciseSet& set, const DocumentOptions& options) {
+    const bool key = options.key;
     // Only the base and recommended packages: a teacher's TeX Live has them.
     std::string out =
         "\\documentclass[a4paper]{article}\n\\usepackage[T1]{fontenc}\n\\usepackage{lmodern}\n"
@@ -13,7 +14,11 @@ std::string ExercisesAsLatex(const ExerciseSet& set, bool key) {
     for (const Exercise& exercise : set.exercises) {
         out += std::string("\\subsection*{") + ExerciseTitle(exercise) + "}\n{\\raggedright\n";
         out += LatexText(exercise.statement) + "\\par\n";
-        out += LatexProse(std::string("Se pide: ") + AskedLabels(exercise) + ".") + "\\par}\n";
+        out += LatexProse(std::string("Se pide: ") + AskedLabels(exercise) + ".") + "\\par";
+        if (const std::string link = ExerciseLinkOf(exercise, options.linkBase); !link.empty()) {
+            out += std::string("\nEnlace: \\texttt{") + LatexText(link) + "}\\par";
+        }
+        out += "}\n";
         if (!key) continue;
         out += "\\subsubsection*{Resultados}\n{\\raggedright\n";
         for (const std::string& line : ResultLines(exercise)) out += LatexText(line) + "\\par\n";

@@ -4,11 +4,15 @@
 
 namespace trelvani {
 
-std::string ExercisesAsMarkdown(const ExerciseSet& set, bool key) {
+std::string ExercisesAsMarkdown(const ExerciseSet& set, const DocumentOptions& options) {
+    const bool key = options.key;
     std::string out = key ? "# Ejercicios: solucionario\n" : "# Ejercicios\n";
     for (const Exercise& exercise : set.exercises) {
         out += std::string("\n## ") + ExerciseTitle(exercise) + "\n\n" + MarkdownText(exercise.statement) + "\n\n";
         out += MarkdownText(std::string("Se pide: ") + AskedLabels(exercise) + ".") + "\n";
+        if (const std::string link = ExerciseLinkOf(exercise, options.linkBase); !link.empty()) {
+            out += std::string("\n") + MarkdownText("Enlace: " + link) + "\n";
+        }
         if (!key) continue;
         out += "\n### Resultados\n\n";
         for (const std::string& line : ResultLines(exercise)) out += std::string("- ") + MarkdownText(line) + "\n";

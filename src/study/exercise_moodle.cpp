@@ -37,7 +37,8 @@ std::string ChoiceBlank(const std::string& kept) {
 
 }  // namespace
 
-std::string ExercisesAsMoodle(const ExerciseSet& set, int decimals) {
+std::string ExercisesAsMoodle(const ExerciseSet& set, const DocumentOptions& options) {
+    const int decimals = options.decimals;
     std::string out = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<quiz>\n";
     std::string category;
     for (const Exercise& exercise : set.exercises) {
@@ -46,6 +47,9 @@ std::string ExercisesAsMoodle(const ExerciseSet& set, int decimals) {
             out += now;
         }
         std::string text = std::string("<p>") + HtmlText(exercise.statement) + "</p>\n";
+        if (const std::string link = ExerciseLinkOf(exercise, options.linkBase); !link.empty()) {
+            text += std::string("<p>Enlace: <a href=\"") + HtmlText(link) + "\">" + HtmlText(link) + "</a></p>\n";
+        }
         std::string steps;
         for (const ExerciseClick& click : exercise.clicks) {
             for (const AskedNumber& number : click.numbers) {

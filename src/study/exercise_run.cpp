@@ -163,6 +163,7 @@ std::optional<std::string> Run(Exercise& exercise, const std::vector<const Butto
         Ask(click, controls, key);
         exercise.clicks.push_back(std::move(click));
     }
+    exercise.key = std::move(key);
     return std::nullopt;
 }
 
@@ -218,6 +219,7 @@ std::variant<ExerciseSet, std::string> RunExerciseList(const std::vector<Exercis
             });
             if (!asks) return std::string("línea ") + std::to_string(line.line) + ": el ejercicio no pide ningún resultado";
             exercise.statement = Statement(exercise, line.buttons, line.statement);
+            exercise.given = line.statement;
             Warn(exercise, set.warnings);
             set.exercises.push_back(std::move(exercise));
         }

@@ -41,7 +41,11 @@ struct Exercise {
     // The texts typed into X and Y, when the exercise gives them.
     std::optional<std::array<std::string, 4>> x, y;
     std::string statement;
+    // The statement as the list gave it, if it did.
+    std::optional<std::string> given;
     std::vector<ExerciseClick> clicks;
+    // What the clicks computed, for judging hand results against.
+    AnswerKey key;
 };
 
 inline constexpr std::string_view kOperandKept = "Operando elegido";

@@ -3,15 +3,43 @@
 // for a document, so the window never waits on it.
 #include <emscripten.h>
 
+#include <algorithm>
+#include <array>
+#include <cstdint>
+#include <cstring>
+#include <optional>
 #include <string>
 #include <string_view>
 
+#include "fields/json_text.h"
 #include "study/exercise_documents.h"
+#include "study/exercise_link.h"
+#include "study/record_bytes.h"
 
 namespace {
 
 std::string g_document;
 std::string g_messages;
+// The exercise a link opened, run on controls of its own.
+std::optional<trelvani::Exercise> g_exercise;
+
+void AppendTexts(std::string& out, const std::optional<std::array<std::string, 4>>& texts) {
+    if (!texts) {
+        out += "null";
+        return;
+    }
+    out += '[';
+    for (std::size_t i = 0; i < 4; ++i) {
+        if (i > 0) out += ',';
+        trelvani::AppendJsonString(out, (*texts)[i]);
+    }
+    out += ']';
+}
+
+const char* Document(std::string text) {
+    g_document = std::move(text);
+    return g_document.data();
+}
 
 }  // namespace
 
@@ -38,8 +66,86 @@ EMSCRIPTEN_KEEPALIVE int exercises_write(const char* list, std::size_t length, c
     }
     const trelvani::ExerciseSet& set = std::get<trelvani::ExerciseSet>(run);
     for (const std::string& warning : set.warnings) g_messages.append("Aviso: ").append(warning).append("\n");
-    g_document = trelvani::ExerciseDocument(*format, set, {key != 0, decimals});
+    g_document = trelvani::ExerciseDocument(*format, set, {key != 0, decimals, {}});
     return 0;
+}
+
+// The link in the address, `length` bytes after its '#': {"exercise": false}
+// for an ordinary anchor; otherwise {"exercise": true, "problem", "X", "Y",
+// "statement", "solution"}, with "problem" empty when it was read whole.
+// An exercise with buttons is run here, for the hand results to be judged.
+EMSCRIPTEN_KEEPALIVE const char* exercises_fragment(const char* fragment, std::size_t length) {
+    g_exercise.reset();
+    const trelvani::FragmentReading reading = trelvani::ReadExerciseFragment(std::string_view(fragment, length));
+    if (!reading.isExercise) return Document("{\"exercise\":false}");
+    std::string problem = reading.problem;
+    if (problem.empty() && !reading.exercise.buttons.empty()) {
+        const auto lines = trelvani::ReadExerciseList(trelvani::ExerciseListLine(reading.exercise));
+        auto run = trelvani::RunExerciseList(std::get<0>(lines));
+        if (auto* set = std::get_if<trelvani::ExerciseSet>(&run)) {
+            g_exercise = std::move(set->exercises.front());
+        } else {
+            problem = std::get<std::string>(run);
+        }
+    }
+    std::string out = "{\"exercise\":true,\"problem\":";
+    trelvani::AppendJsonString(out, problem);
+    if (problem.empty()) {
+        out += ",\"X\":";
+        AppendTexts(out, reading.exercise.x);
+        out += ",\"Y\":";
+        AppendTexts(out, reading.exercise.y);
+        if (g_exercise) {
+            out += ",\"statement\":";
+            trelvani::AppendJsonString(out, g_exercise->statement);
+            out += ",\"solution\":[";
+            for (const std::string& line : trelvani::ResultLines(*g_exercise)) {
+                if (out.back() != '[') out += ',';
+                trelvani::AppendJsonString(out, line);
+            }
+            out += ']';
+        }
+    }
+    return Document(out + "}");
+}
+
+// A hand result judged against the exercise's last results, as the page's
+// core judges a click's: {"reading", "agrees", "value", "slip"}.
+EMSCRIPTEN_KEEPALIVE const char* exercises_check(const char* hand, std::size_t length, int result) {
+    if (!g_exercise || result < 0 || static_cast<std::size_t>(result) >= trelvani::kCheckedResults) return Document("");
+    return Document(trelvani::VerdictJson(g_exercise->key.Judge(static_cast<std::size_t>(result),
+                                                                std::string_view(hand, length))));
+}
+
+// The exercise's last click as bytes, for the writer to lay out its steps.
+EMSCRIPTEN_KEEPALIVE const char* exercises_last_click() {
+    if (!g_exercise || g_exercise->clicks.empty()) return Document("");
+    return Document(trelvani::ClickBytes(g_exercise->clicks.back().record));
+}
+
+// The fragment for what the window holds: X's and Y's texts, each after its
+// length as 4 bytes, then, with `withButton`, the last click's button from
+// its bytes (`click`, `clickLength`).
+EMSCRIPTEN_KEEPALIVE const char* exercises_link(const char* texts, std::size_t length, const char* click,
+                                               std::size_t clickLength, int withButton) {
+    trelvani::LinkedExercise linked;
+    std::array<std::string, 8> boxes;
+    std::string_view rest(texts, length);
+    for (std::string& box : boxes) {
+        std::uint32_t size = 0;
+        if (rest.size() < 4) break;
+        std::memcpy(&size, rest.data(), 4);
+        rest.remove_prefix(4);
+        box = std::string(rest.substr(0, size));
+        rest.remove_prefix(std::min<std::size_t>(size, rest.size()));
+    }
+    linked.x = std::array<std::string, 4>{boxes[0], boxes[1], boxes[2], boxes[3]};
+    linked.y = std::array<std::string, 4>{boxes[4], boxes[5], boxes[6], boxes[7]};
+    if (withButton != 0) {
+        const trelvani::ClickRecord last = trelvani::ClickFromBytes(std::string_view(click, clickLength));
+        if (!last.button.empty()) linked.buttons.emplace_back(last.button);
+    }
+    return Document(trelvani::ExerciseFragment(linked));
 }
 
 EMSCRIPTEN_KEEPALIVE const char* exercises_document() { return g_document.data(); }

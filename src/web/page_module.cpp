@@ -136,13 +136,7 @@ EMSCRIPTEN_KEEPALIVE void trelvani_history_clear() { g_history.clear(); }
 // "agrees"; "value", the calculator's text; "slip"}.
 EMSCRIPTEN_KEEPALIVE const char* trelvani_check(int result, const char* hand, std::size_t length) {
     if (result < 0 || static_cast<std::size_t>(result) >= trelvani::kCheckedResults) return Returned("");
-    const trelvani::Verdict verdict = g_key.Judge(static_cast<std::size_t>(result), std::string_view(hand, length));
-    std::string out = "{\"reading\":" + std::to_string(static_cast<int>(verdict.reading)) +
-                      ",\"agrees\":" + (verdict.agrees ? "true" : "false") + ",\"value\":";
-    trelvani::AppendJsonString(out, verdict.value);
-    out += ",\"slip\":";
-    trelvani::AppendJsonString(out, verdict.slip);
-    return Returned(out + "}");
+    return Returned(trelvani::VerdictJson(g_key.Judge(static_cast<std::size_t>(result), std::string_view(hand, length))));
 }
 
 // What the error box says for a runtime error.

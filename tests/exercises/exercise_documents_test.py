@@ -141,6 +141,14 @@ class Documents(unittest.TestCase):
         self.assertEqual(replies, [json.dumps({k: v for k, v in answer.items() if k != "boton"},
                                               ensure_ascii=False, separators=(",", ":")) for answer in chain["respuestas"]])
 
+    def test_links_open_each_exercise(self):
+        base = "https://ejemplo.es/trelvani.html"
+        lines = [json.loads(line) for line in run("--formato", "json", "--enlace", base, LIST).stdout.decode().splitlines()]
+        self.assertEqual(lines[1]["enlace"], base + "#X=-2;-1;1;2&Y=1;2;3;4&botones=Resta")
+        self.assertTrue(lines[0]["enlace"].endswith("&enunciado=%7D%7B%23~%3D%3A%5C%20%24%26%25_%5E%20%3Cb%3E%20%5D%5D%3E"))
+        page = run("--formato", "html", "--enlace", base, LIST).stdout.decode()
+        self.assertIn('<a href="' + base + '#X=-2;-1;1;2&amp;Y=1;2;3;4&amp;botones=Resta">', page)
+
     def test_bad_lists_write_nothing(self):
         cases = [
             (["--formato", "latex"], b'{"botones": ["Suma"]}\n{"botones": ["Nada"]}\n', 1, "línea 2: botón desconocido: Nada"),
@@ -150,6 +158,7 @@ class Documents(unittest.TestCase):
             (["--formato", "pdf"], b"", 2, "formato desconocido: pdf"),
             (["--formato", "json", "--decimales", "16"], b"", 2, "--decimales"),
             (["--formato", "json", "/no/existe"], b"", 2, "no se pudo leer la lista"),
+            (["--formato", "html", "--enlace", "javascript:alert(1)"], b"", 2, "--enlace necesita"),
         ]
         for args, stdin, status, message in cases:
             with self.subTest(args=args):

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include "study/exercise_documents.h"
+#include "study/exercise_link.h"
 #include "study/markup_escapes.h"
 
 namespace trelvani {
@@ -116,6 +117,63 @@ TEST(MarkupEscapes, TypedTextNeverTakesAMeaning) {
     EXPECT_EQ(QuizNumber(" 1.5E+20"), "1.5E+20");
     EXPECT_EQ(Tolerance(0), "0.5");
     EXPECT_EQ(Tolerance(3), "0.0005");
+}
+
+}  // namespace
+}  // namespace trelvani
+
+namespace trelvani {
+namespace {
+
+TEST(ExerciseLink, FragmentsReadWholeOrNotAtAll) {
+    const struct {
+        std::string fragment, problem;
+    } cases[] = {
+        {"X=1;2;3;4&Y=5;6;7;8&botones=Multiplicacion,DEFUZY", ""},
+        {"Y=%C3%B1;a%3Bb;%26%23%25;+1", ""},
+        {"X=1;2;3&botones=Suma", "X necesita cuatro textos separados por «;»"},
+        {"X=1;2;3;4&Z=1", "clave desconocida: Z"},
+        {"X=1;2;3;4&X=1;2;3;4", "clave repetida: X"},
+        {"X=1;2;3;4&sola", "falta «=» en «sola»"},
+        {"X=%ZZ;2;3;4", "codificación no válida en X"},
+        {"X=%4;2;3;4", "codificación no válida en X"},
+        {"X=%ED%A0%80;2;3;4", "codificación no válida en X"},
+        {"X=%FF;2;3;4", "codificación no válida en X"},
+        {"X=" + std::string(1001, '7') + ";2;3;4", "un texto de X pasa de 1000 bytes"},
+        {"enunciado=" + std::string(4001, 'a') + "&botones=Suma", "el enunciado pasa de 4000 bytes"},
+        {"X=1;2;3;4&botones=Sumar", "botón desconocido: Sumar"},
+        {"X=1;1;1;1&botones=XZ", ""},
+        {"X=" + std::string(16 * 1024, '1'), "el enlace pasa de 16 KiB"},
+    };
+    for (const auto& c : cases) {
+        const FragmentReading reading = ReadExerciseFragment(c.fragment);
+        EXPECT_TRUE(reading.isExercise) << c.fragment.substr(0, 60);
+        EXPECT_EQ(reading.problem, c.problem) << c.fragment.substr(0, 60);
+    }
+    EXPECT_FALSE(ReadExerciseFragment("historial").isExercise);
+    EXPECT_EQ((*ReadExerciseFragment("Y=%C3%B1;a%3Bb;%26%23%25;+1").exercise.y),
+              (std::array<std::string, 4>{"ñ", "a;b", "&#%", "+1"}));
+}
+
+TEST(ExerciseLink, WhatALinkWritesReadsBackAsTyped) {
+    LinkedExercise hostile;
+    hostile.x = std::array<std::string, 4>{"<b>\"x\"</b>", "a;b,c&d#e%f", " 1 + 2 ", "\xF0\x9F\x98\x80 \xC3\xB1"};
+    hostile.y = std::array<std::string, 4>{"", "=", "%41", "'); alert(1); //"};
+    hostile.buttons = {"Suma", "DEFUZY"};
+    hostile.statement = "}{#~=:\\ $&%_^ <b> ]]>";
+    const std::string fragment = ExerciseFragment(hostile);
+    const FragmentReading reading = ReadExerciseFragment(fragment);
+    EXPECT_EQ(reading.problem, "");
+    EXPECT_EQ(reading.exercise.x, hostile.x);
+    EXPECT_EQ(reading.exercise.y, hostile.y);
+    EXPECT_EQ(reading.exercise.buttons, hostile.buttons);
+    EXPECT_EQ(reading.exercise.statement, hostile.statement);
+    // The program's link for a list's exercise is the page's for the same texts.
+    const ExerciseSet set = Exercises(R"({"X": ["1", "2", "3", "4"], "Y": ["5", "6", "7", "8"], "botones": ["Suma"]})");
+    EXPECT_EQ(ExerciseLinkOf(set.exercises[0], "https://ejemplo.es/trelvani.html"),
+              "https://ejemplo.es/trelvani.html#X=1;2;3;4&Y=5;6;7;8&botones=Suma");
+    EXPECT_FALSE(UsableLinkBase("javascript:alert(1)"));
+    EXPECT_TRUE(UsableLinkBase("https://ejemplo.es/t/"));
 }
 
 }  // namespace

@@ -309,6 +309,50 @@ class Page(unittest.TestCase):
                          '{"X": ["1", "2", "3", "4"], "Y": ["5", "6", "7", "8"], "botones": ["Suma"]}\n'
                          '{"X": ["1", "2", "3", "4"], "Y": ["5", "6", "7", "8"], "botones": ["Maximo"]}\n')
 
+    def test_a_link_opens_an_exercise_judged_without_its_answer(self):
+        self.browser.get(PAGE + "#X=1;2;3;4&Y=5;6;7;8&botones=Multiplicacion,DEFUZY")
+        statement = self.control("ejercicio-enunciado")
+        WebDriverWait(self.browser, 20).until(lambda b: statement.get_attribute("textContent") != "")
+        self.assertEqual(statement.get_attribute("textContent"),
+                         "Sean X = (1; 2; 3; 4) e Y = (5; 6; 7; 8). Calcule Z = X · Y y su centroide.")
+        texts = self.texts()
+        self.assertEqual([texts[b] for b in ("XI", "XIV", "YIV", "ZI", "Def")], ["1", "4", "8", " ", "  "])
+        # Judged against the exercise's own run; its values are never shown.
+        self.control("MiZIV").send_keys("14")
+        self.control("MiDef").send_keys("17.67")
+        verdicts = [li.get_attribute("textContent") for li in self.browser.find_elements(By.CSS_SELECTOR, "#veredicto li")]
+        self.assertTrue(verdicts[0].startswith("ZIV: no coincide. ¿tomó c = z1 + p"), verdicts[0])
+        self.assertEqual(verdicts[1], "Def: coincide.")
+        self.assertNotIn("32", " ".join(verdicts))
+        self.control("VerSolucion").click()
+        self.wait_for_frame()
+        solution = [li.get_attribute("textContent") for li in self.browser.find_elements(By.CSS_SELECTOR, "#ejercicio-solucion li")]
+        self.assertEqual(solution[0], 'Multiplicacion (X): ZI " 5", ZII " 12", ZIII " 21", ZIV " 32"')
+        self.assertTrue(self.browser.find_elements(By.CSS_SELECTOR, "#pasos li")[-1].get_attribute("textContent")
+                        .startswith("D = M / A = 318 / 18"))
+        self.assertEqual(self.texts(), texts)
+        # A bad fragment is said in one line and changes nothing.
+        self.browser.execute_script("location.hash = arguments[0];", "X=%3Cb%3E;2;3;4&Y=1;%ZZ;3;4")
+        problem = self.control("ejercicio-problema")
+        WebDriverWait(self.browser, 10).until(lambda b: problem.get_attribute("textContent") != "")
+        self.assertEqual(problem.get_attribute("textContent"),
+                         "No se pudo abrir el ejercicio del enlace: codificación no válida en Y.")
+        self.assertEqual(self.texts(), texts)
+        # A button of the window leaves the exercise; Compartir writes a link that opens the same texts.
+        self.browser.execute_script("document.getElementById('XII').value = 'a;b&c#d%e+f <g>';"
+                                    "window.copied = []; navigator.clipboard.writeText = async (t) => { window.copied.push(t); };")
+        self.control("Suma").click()
+        self.control("CompartirEjercicio").click()
+        self.control("Compartir").click()
+        WebDriverWait(self.browser, 10).until(lambda b: b.execute_script("return window.copied.length") == 1)
+        link = self.browser.execute_script("return window.copied[0]")
+        self.assertTrue(link.endswith("#X=1;a%3Bb%26c%23d%25e+f%20%3Cg%3E;3;4&Y=5;6;7;8&botones=Suma"), link)
+        self.browser.get("about:blank")
+        self.browser.get(link)
+        WebDriverWait(self.browser, 20).until(lambda b: b.execute_script(
+            "const s = document.getElementById('ejercicio-enunciado'); return s !== null && s.textContent !== '';"))
+        self.assertEqual(self.control("XII").get_attribute("value"), "a;b&c#d%e+f <g>")
+
     def test_hand_result_is_judged_and_slips_named(self):
         self.type_row("XI", ["1", "2", "3", "4", "5", "6", "7", "8"])
         self.control("Resta").click()

@@ -2,7 +2,8 @@
 // clicks computed.
 (function () {
   "use strict";
-  const { page, add } = window.trelvaniSections;
+  const sections = window.trelvaniSections;
+  const { page, add } = sections;
   const JUDGED = ["ZI", "ZII", "ZIII", "ZIV", "Def"];
   const handBoxes = JUDGED.map((name) => document.getElementById("Mi" + name));
   const verdicts = document.getElementById("veredicto");
@@ -13,10 +14,21 @@
   const items = JUDGED.map(() => document.createElement("li"));
 
   function verdictOf(name, result) {
-    const verdict = JSON.parse(page.withText(handBoxes[result].value,
-      (pointer, length) => page.returned(page.core._trelvani_check(result, pointer, length))));
+    // An exercise opened from a link is judged by its own run, and its
+    // results are not shown.
+    const exercise = sections.exercise;
+    const verdict = JSON.parse(exercise !== null ? exercise.check(result, handBoxes[result].value) :
+      page.withText(handBoxes[result].value,
+        (pointer, length) => page.returned(page.core._trelvani_check(result, pointer, length))));
     if (verdict.reading === 0) return null;
     if (verdict.reading === 1) return { text: name + ": no es un número.", className: "" };
+    if (exercise !== null) {
+      if (verdict.value === "") return { text: name + ": el ejercicio no lo pide.", className: "" };
+      return {
+        text: name + ": " + (verdict.agrees ? "coincide." : "no coincide.") + (verdict.slip ? " " + verdict.slip : ""),
+        className: verdict.agrees ? "coincide" : "no-coincide",
+      };
+    }
     if (verdict.value === "") return { text: name + ": la calculadora aún no lo ha calculado.", className: "" };
     return {
       text: name + ": " + (verdict.agrees ? "coincide" : "no coincide") + "; la calculadora da \"" + verdict.value +
@@ -45,5 +57,6 @@
   }
 
   handBoxes.forEach((box, result) => box.addEventListener("input", () => { if (page.core !== null) judge(result); }));
+  sections.judgeAgain = () => judge(-1);
   add((clicked) => { if (clicked) judge(-1); });
 })();

@@ -3,7 +3,7 @@
 // inflates and compiles only when a document is first asked for.
 (function () {
   "use strict";
-  const { page, FORMAT, copy, historyWritten } = window.trelvaniSections;
+  const { FORMAT, copy, historyWritten, exercisesModule } = window.trelvaniSections;
   const list = document.getElementById("ListaEjercicios");
   const format = document.getElementById("FormatoEjercicios");
   const key = document.getElementById("Solucionario");
@@ -17,21 +17,6 @@
   };
   const encoder = new TextEncoder();
   const decoder = new TextDecoder();
-  let loading = null;
-
-  function exercisesModule() {
-    if (loading === null) {
-      loading = page.inflated("ejercicios-modulo").then((bytes) => {
-        const scriptEnd = bytes.indexOf(0);
-        const glue = document.createElement("script");
-        glue.textContent = decoder.decode(bytes.subarray(0, scriptEnd));
-        document.body.append(glue);
-        return window.TrelvaniExercises({ wasmBinary: bytes.subarray(scriptEnd + 1) });
-      });
-    }
-    return loading;
-  }
-
   // The document for the list in `formatName`, or null after saying why not.
   async function written(formatName) {
     const places = decimals.value.trim();
@@ -40,19 +25,19 @@
       return null;
     }
     const module = await exercisesModule();
-    const bytes = encoder.encode(list.value);
-    const at = module._malloc(bytes.length + 1);
-    module.HEAPU8.set(bytes, at);
-    const name = encoder.encode(formatName + "\0");
-    const nameAt = module._malloc(name.length);
-    module.HEAPU8.set(name, nameAt);
+    const listBytes = encoder.encode(list.value);
+    const nameBytes = encoder.encode(formatName + "\0");
+    const listAt = module._malloc(listBytes.length + 1);
+    const nameAt = module._malloc(nameBytes.length);
+    module.HEAPU8.set(listBytes, listAt);
+    module.HEAPU8.set(nameBytes, nameAt);
     try {
-      const status = module._exercises_write(at, bytes.length, nameAt, key.checked ? 1 : 0, Number(places));
+      const status = module._exercises_write(listAt, listBytes.length, nameAt, key.checked ? 1 : 0, Number(places));
       const text = (pointer, length) => decoder.decode(module.HEAPU8.subarray(pointer, pointer + length));
       messages.textContent = text(module._exercises_messages(), module._exercises_messages_length());
       return status === 0 ? text(module._exercises_document(), module._exercises_document_length()) : null;
     } finally {
-      module._free(at);
+      module._free(listAt);
       module._free(nameAt);
     }
   }

@@ -43,7 +43,6 @@
       writer.free(at);
     }
   }
-  const clickWritten = (name, ...numbers) => write(name, numbers, coreBytes(page.core._trelvani_click_bytes()));
   const historyWritten = (format) => write("writer_history_copy", [format], coreBytes(page.core._trelvani_history_bytes()));
   // The α-cuts of the last click, at the table's levels and at `alpha` as typed.
   const cutsWritten = (name, alpha, ...numbers) => write(name, numbers,
@@ -64,8 +63,41 @@
     }
   }
 
+  // The exercise lists' module (reader, runs, documents and links), inflated
+  // and compiled the first time a section needs it.
+  let exercisesLoading = null;
+  function exercisesModule() {
+    if (exercisesLoading === null) {
+      exercisesLoading = page.inflated("ejercicios-modulo").then((bytes) => {
+        const scriptEnd = bytes.indexOf(0);
+        const glue = document.createElement("script");
+        glue.textContent = decoder.decode(bytes.subarray(0, scriptEnd));
+        document.body.append(glue);
+        return window.TrelvaniExercises({ wasmBinary: bytes.subarray(scriptEnd + 1) });
+      });
+    }
+    return exercisesLoading;
+  }
+  // Calls the module's `name` with each of `inputs` (bytes) as its pointer
+  // and length, after any numbers; its answer is read as `length` says.
+  function exercisesCall(module, name, length, inputs, ...numbers) {
+    const pointers = inputs.map((bytes) => {
+      const at = module._malloc(bytes.length + 1);
+      module.HEAPU8.set(bytes, at);
+      return at;
+    });
+    try {
+      const args = inputs.flatMap((bytes, i) => [pointers[i], bytes.length]);
+      const result = module["_" + name](...args, ...numbers);
+      return decoder.decode(module.HEAPU8.subarray(result, result + module["_" + length]()));
+    } finally {
+      pointers.forEach((at) => module._free(at));
+    }
+  }
+
   window.trelvaniSections = {
-    page, FORMAT, copy, clickWritten, historyWritten, cutsWritten,
+    page, FORMAT, copy, historyWritten, cutsWritten, exercisesModule, exercisesCall, write,
+    clickBytes: () => coreBytes(page.core._trelvani_click_bytes()),
     // draw(clicked) runs in each frame after a change; clicked says a button was pressed.
     add: (draw) => drawers.push(draw),
   };
