@@ -1,8 +1,9 @@
 #!/usr/bin/env python3
 """The page in a real browser, driven as a user would: typing, Tab, clicks.
-Usage: page_test.py TRELVANI_HTML [SCREENSHOT_PNG]"""
+Usage: page_test.py TRELVANI_HTML [SCREENSHOT_PNG [TRELVANI_EJERCICIOS]]"""
 import json
 import pathlib
+import subprocess
 import sys
 import unittest
 
@@ -14,6 +15,7 @@ from browser import start_browser
 
 PAGE = pathlib.Path(sys.argv[1]).resolve().as_uri()
 SCREENSHOT = sys.argv[2] if len(sys.argv) > 2 else None
+EXERCISES = sys.argv[3] if len(sys.argv) > 3 else None
 TAB_ORDER = ["XI", "XII", "XIII", "XIV", "YI", "YII", "YIII", "YIV", "ZI", "ZII", "ZIII", "ZIV", "Suma",
              "Multiplicacion", "Resta", "Division", "Minimo", "Maximo", "Cuadrado", "Raiz", "DEFUZY", "XZ",
              "YZ", "Def", "Borrar"]
@@ -352,6 +354,22 @@ class Page(unittest.TestCase):
         WebDriverWait(self.browser, 20).until(lambda b: b.execute_script(
             "const s = document.getElementById('ejercicio-enunciado'); return s !== null && s.textContent !== '';"))
         self.assertEqual(self.control("XII").get_attribute("value"), "a;b&c#d%e+f <g>")
+
+    @unittest.skipIf(EXERCISES is None, "no trelvani-ejercicios given")
+    def test_the_programs_links_open_with_their_texts_as_typed(self):
+        statement = "}{#~=:\\ $&%_^ <b> ]]> \"x\" \U0001F600"
+        line = json.dumps({"X": ["<b>1</b>", "2;3", "a&b#c%d", "+4"], "Y": ["\"5\"", "6", "7", "8"],
+                           "botones": ["Suma"], "enunciado": statement})
+        written = subprocess.run([EXERCISES, "--formato", "json", "--enlace", PAGE], input=line + "\n",
+                                 capture_output=True, text=True, check=True).stdout
+        self.browser.get(json.loads(written)["enlace"])
+        shown = self.control("ejercicio-enunciado")
+        WebDriverWait(self.browser, 20).until(lambda b: shown.get_attribute("textContent") != "")
+        self.assertTrue(shown.get_attribute("textContent").startswith(statement + " Sean X = "))
+        texts = self.texts()
+        self.assertEqual([texts[b] for b in ("XI", "XII", "XIII", "XIV", "YI")],
+                         ["<b>1</b>", "2;3", "a&b#c%d", "+4", '"5"'])
+        self.assertEqual(self.browser.find_elements(By.CSS_SELECTOR, "#ejercicio b"), [])
 
     def test_hand_result_is_judged_and_slips_named(self):
         self.type_row("XI", ["1", "2", "3", "4", "5", "6", "7", "8"])
