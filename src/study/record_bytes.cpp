@@ -1,6 +1,8 @@
 #include "study/record_bytes.h"
 
+#include <cmath>
 #include <cstdint>
+#include <limits>
 #include <cstring>
 
 namespace trelvani {
@@ -79,8 +81,14 @@ OperandReading ReadReading(ByteReader& in) {
     reading.number.c1 = in.Real();
     reading.number.c2 = in.Real();
     reading.number.c3 = in.Real();
-    // Written from a single, so it is one exactly.
-    reading.number.c4 = static_cast<float>(in.Real());
+    // Written from a single, so it is one exactly; bytes that say otherwise
+    // are not narrowed, since that would be undefined.
+    const double c4 = in.Real();
+    if (std::fabs(c4) <= static_cast<double>(std::numeric_limits<float>::max())) {
+        reading.number.c4 = static_cast<float>(c4);
+    } else {
+        reading.overflows = true;
+    }
     return reading;
 }
 
