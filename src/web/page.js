@@ -109,14 +109,20 @@
   // The compiled core, and the sections under the window, travel inside the
   // page deflated and in base64: half the characters for the parser to read.
   // Inflating is a chain of promises settled in this same task, so the page
-  // is ready before the parser moves on.
+  // is ready before the parser moves on. The hosted edition keeps what comes
+  // after the first click in files of its own, named by data-src, and
+  // fetches them only then.
   async function inflated(id) {
-    const text = document.getElementById(id).textContent.trim();
+    const element = document.getElementById(id);
     let packed;
-    if (Uint8Array.fromBase64) {
-      packed = Uint8Array.fromBase64(text);
+    if (element.dataset.src) {
+      const response = await fetch(element.dataset.src);
+      if (!response.ok) throw new Error(element.dataset.src + ": " + response.status);
+      packed = new Uint8Array(await response.arrayBuffer());
+    } else if (Uint8Array.fromBase64) {
+      packed = Uint8Array.fromBase64(element.textContent.trim());
     } else {
-      const binary = atob(text);
+      const binary = atob(element.textContent.trim());
       packed = new Uint8Array(binary.length);
       for (let i = 0; i < binary.length; ++i) packed[i] = binary.charCodeAt(i);
     }

@@ -233,12 +233,15 @@ try {
   check(page.steps === 10, "Procedimiento lists " + page.steps + " steps of DEFUZY, not 10");
   check(!page.injected, "an injected inline handler ran");
 
-  // The hosted edition over http works as the single file does.
+  // The hosted edition over http works as the single file does, its
+  // sections fetched from a file of their own.
   await load(driver, served + "/sitio/");
   const hosted = await driver.run(pageChecks);
-  check(hosted.sum[3] === " .9999999" && !hosted.injected, "the hosted edition: " + JSON.stringify(hosted));
+  check(hosted.sum[3] === " .9999999" && hosted.steps === 10 && !hosted.injected,
+    "the hosted edition: " + JSON.stringify(hosted));
 
-  // The exercise lists' module, compiled by this engine, writes what the program writes.
+  // The exercise lists' module, compiled by this engine (on the hosted
+  // edition, fetched), writes what the program writes.
   const list = '{"variantes": 40, "semilla": 11, "X": {"desde": -3, "hasta": 9, "decimales": 3}, ' +
     '"Y": {"desde": 0.5, "hasta": 6, "decimales": 2}, "botones": ["Division", "XZ", "Cuadrado", "DEFUZY", "Minimo"]}\n';
   const exercisesProgram = path.join(path.dirname(nativePath), "..", "exercises", "trelvani-ejercicios");

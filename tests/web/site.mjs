@@ -2,7 +2,8 @@
 // over http on the loopback address, in Chromium. Installable (the DevTools
 // protocol finds nothing missing), then, with the network switched off
 // through the protocol and the server gone, reloaded and still answering a
-// click, its policy never broken.
+// click, its sections and its exercise lists' module fetched from the kept
+// files, its policy never broken.
 // Usage: node site.mjs SITE_FOLDER
 import { readFileSync } from "node:fs";
 import { createServer } from "node:http";
@@ -49,9 +50,39 @@ try {
     return document.getElementById("ZI").value;
   });
 
+  // What comes after the first click is in files of its own, fetched once
+  // the window is ready: the sections draw the click's steps, and a document
+  // of the exercise lists can be written.
+  const afterFirstClick = async () => {
+    await page.waitForFunction(() => document.getElementById("pasos")?.children.length > 0, { timeout: 20000 });
+    return page.evaluate(() => window.trelvaniSections.exercisesModule()
+      .then((module) => typeof module._exercises_write, (error) => String(error)));
+  };
+
+  // Where the module cannot be fetched, the section says so rather than
+  // writing nothing; in a context of its own, so no worker keeps the file.
+  const lost = await browser.createBrowserContext();
+  const lostPage = await lost.newPage();
+  await lostPage.setRequestInterception(true);
+  lostPage.on("request", (request) => (request.url().endsWith("/ejercicios.bin") ? request.abort() : request.continue()));
+  await lostPage.goto(address);
+  await lostPage.waitForFunction(() => window.trelvaniSections !== undefined, { timeout: 20000 });
+  await lostPage.evaluate(() => {
+    document.getElementById("ListaEjercicios").value = '{"X": ["1", "2", "3", "4"], "Y": ["5", "6", "7", "8"], "botones": ["Suma"]}';
+    document.getElementById("DescargarEjercicios").click();
+  });
+  await lostPage.waitForFunction(() => document.getElementById("ErroresEjercicios").textContent !== "", { timeout: 20000 });
+  check((await lostPage.$eval("#ErroresEjercicios", (e) => e.textContent)).startsWith("No se pudo cargar"),
+    "a module that could not be fetched was not reported");
+  await lost.close();
+
   await page.goto(address);
+  check(await page.evaluate(() => ["estudio", "ejercicios-modulo"].every((id) =>
+    document.getElementById(id).textContent === "" && document.getElementById(id).dataset.src)),
+  "the hosted page carries what comes after the first click");
   await ready();
   check(await sum() === " 6", "the first visit did not answer a click");
+  check(await afterFirstClick() === "function", "the sections or the exercise module did not load");
   // The worker comes after the page is ready, and then keeps it.
   await page.waitForFunction(() => navigator.serviceWorker.controller !== null, { timeout: 20000 });
   const protocol = await page.target().createCDPSession();
@@ -69,11 +100,12 @@ try {
   await page.reload();
   await ready();
   check(await sum() === " 6", "offline, the page did not answer a click");
+  check(await afterFirstClick() === "function", "offline, the sections or the exercise module did not load");
   check((await page.evaluate(() => window.violations)).length === 0, "the content policy was broken");
 } finally {
   await browser.close();
   server.close();
 }
 for (const failure of failures) console.log("FAIL site: " + failure);
-console.log("site: " + (5 - failures.length) + " passed, " + failures.length + " failed");
+console.log("site: " + (9 - failures.length) + " passed, " + failures.length + " failed");
 process.exit(failures.length === 0 ? 0 : 1);

@@ -29,7 +29,15 @@
   async function open() {
     const fragment = location.hash.slice(1);
     if (!fragment.includes("=")) return;
-    const module = await exercisesModule();
+    let module;
+    try {
+      module = await exercisesModule();
+    } catch {
+      problem.hidden = false;
+      problem.textContent = "No se pudo abrir el ejercicio del enlace: no se pudo cargar lo que lo resuelve. " +
+        "Compruebe la conexión y vuelva a cargar la página.";
+      return;
+    }
     const read = JSON.parse(exercisesCall(module, "exercises_fragment", "exercises_document_length",
       [encoder.encode(fragment)]));
     leave();

@@ -24,7 +24,13 @@
       messages.textContent = "Decimales: un entero de 0 a 15.";
       return null;
     }
-    const module = await exercisesModule();
+    let module;
+    try {
+      module = await exercisesModule();
+    } catch {
+      messages.textContent = "No se pudo cargar lo que escribe los documentos. Compruebe la conexión y vuelva a intentarlo.";
+      return null;
+    }
     const listBytes = encoder.encode(list.value);
     const nameBytes = encoder.encode(formatName + "\0");
     const listAt = module._malloc(listBytes.length + 1);

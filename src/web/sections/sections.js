@@ -74,6 +74,10 @@
         glue.textContent = decoder.decode(bytes.subarray(0, scriptEnd));
         document.body.append(glue);
         return window.TrelvaniExercises({ wasmBinary: bytes.subarray(scriptEnd + 1) });
+      }).catch((error) => {
+        // The hosted edition fetches it: a lost connection may come back.
+        exercisesLoading = null;
+        throw error;
       });
     }
     return exercisesLoading;

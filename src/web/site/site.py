@@ -1,7 +1,8 @@
 #!/usr/bin/python3
 """Writes the hosted edition, a folder any static web host serves as it is:
 the same page as index.html with the manifest, the icons and the worker's
-registration added (the single file has none of them), the manifest, the
+registration added (the single file has none of them) and with the sections
+and the exercise lists' module in files of their own, the manifest, the
 icons drawn from the program's icon, and the worker that keeps it offline.
 Usage: site.py TRELVANI_HTML ICON_SVG SW_JS REGISTER_JS ESBUILD RSVG_CONVERT OUT_DIR"""
 import base64
@@ -60,12 +61,22 @@ digest = base64.b64encode(hashlib.sha256(registration.encode("utf-8")).digest())
 policy_start = page.index('<meta http-equiv="Content-Security-Policy" content="')
 page = page.replace("script-src ", "script-src 'sha256-" + digest + "' ", 1)
 page = page.replace("img-src data:", "img-src data: 'self'", 1)
-page = page.replace("; base-uri 'none'", "; worker-src 'self'; manifest-src 'self'; base-uri 'none'", 1)
+page = page.replace("; base-uri 'none'", "; worker-src 'self'; manifest-src 'self'; connect-src 'self'; base-uri 'none'", 1)
 assert page.index("worker-src") > policy_start
 links = ('<link rel="manifest" href="manifest.webmanifest">\n<link rel="icon" type="image/png" href="icono-192.png">\n'
          '<link rel="apple-touch-icon" href="apple-touch-icon.png">\n<meta name="theme-color" content="#000080">\n')
 page = page.replace("</head>", links + "</head>", 1)
 page = page.replace("</body>", "<script>" + registration + "</script>\n</body>", 1)
+# What only comes after the first click, the sections and the exercise lists'
+# module, goes into files of their own, deflated as the page carries them:
+# the page a phone downloads before its first click holds the window alone.
+for block, name in (("estudio", "estudio.bin"), ("ejercicios-modulo", "ejercicios.bin")):
+    opening = '<script id="' + block + '" type="application/octet-stream">'
+    start = page.index(opening)
+    end = page.index("</script>", start)
+    write(name, base64.b64decode(page[start + len(opening):end]))
+    page = (page[:start] + '<script id="' + block + '" type="application/octet-stream" data-src="' + name + '">' +
+            page[end:])
 write("index.html", page)
 
 # A new build, a new worker: the version is the page's own digest.
