@@ -5,10 +5,14 @@
 // rounds' ratios are given one by one and as their median: on a busy machine
 // one round can land far from the others. Then one click's time inside the
 // page.
-// Usage: node bench/web_bench.mjs TRELVANI_HTML [RUNS] [--against OTHER_HTML] [--rounds N]
+// With --emptied, a copy of the page with what it reads only after the first
+// click (the sections and the exercise lists' module) left out joins the
+// alternation: what the page's own start costs, apart from carrying them.
+// Usage: node bench/web_bench.mjs TRELVANI_HTML [RUNS] [--against OTHER_HTML] [--emptied] [--rounds N]
+//          [--engine chromium|firefox]
 // (either page may be an http address, such as the hosted edition served locally)
 // (puppeteer-core from tests/web: run `npm ci` there first)
-import { mkdtempSync, statSync, writeFileSync } from "node:fs";
+import { mkdtempSync, readFileSync, statSync, writeFileSync } from "node:fs";
 import { createRequire } from "node:module";
 import os from "node:os";
 import path from "node:path";
@@ -24,6 +28,9 @@ function option(name, fallback) {
 }
 const other = option("--against", null);
 const rounds = Number(option("--rounds", 3));
+const onlyEngine = option("--engine", null);
+const emptied = args.includes("--emptied");
+if (emptied) args.splice(args.indexOf("--emptied"), 1);
 // A page is a file, or an address (the hosted edition, served over http).
 const located = (where) => (/^https?:/.test(where) ? where : path.resolve(where));
 const addressOf = (where) => (/^https?:/.test(where) ? where : pathToFileURL(where).href);
@@ -36,6 +43,16 @@ writeFileSync(trivial, `<!DOCTYPE html><html lang="es"><head><meta charset="utf-
 <script>document.getElementById("Suma").addEventListener("click", () => {
   document.getElementById("XI").value = " 1"; });
 document.documentElement.dataset.ready = "true";</script></body></html>`);
+
+// The pages timed beside this one: [name, where, label].
+const others = other ? [["against", located(other), path.basename(other)]] : [];
+if (emptied) {
+  if (/^https?:/.test(page)) throw new Error("--emptied takes the page as a file");
+  const copy = path.join(path.dirname(trivial), "vaciada.html");
+  writeFileSync(copy, readFileSync(page, "utf8").replace(
+    /(<script id="(?:estudio|ejercicios-modulo)" type="application\/octet-stream">)[^<]*/g, "$1"));
+  others.push(["emptied", copy, "without what comes after the first click"]);
+}
 
 // Before any script of the page: as soon as it says it is ready, click "+"
 // once and note the time since navigation began.
@@ -72,7 +89,7 @@ async function withBrowser(options, use) {
 function round(options) {
   return withBrowser(options, async (tab) => {
     await tab.evaluateOnNewDocument(PROBE);
-    const pages = [["trelvani", page], ["trivial", trivial], ...(other ? [["against", located(other)]] : [])];
+    const pages = [["trelvani", page], ["trivial", trivial], ...others.map(([name, where]) => [name, where])];
     const times = Object.fromEntries(pages.map(([name]) => [name, []]));
     for (let run = 0; run < runs; ++run) {
       for (const [name, file] of pages) {
@@ -107,35 +124,26 @@ function oneClick(options) {
   });
 }
 
-for (const [engine, options] of Object.entries(engines)) {
-  const ours = [];
-  const theirs = [];
-  // Beside each ratio, the milliseconds over the trivial page: what the page
-  // itself costs, less sensitive to how busy the machine is.
-  const oursOver = [];
-  const theirsOver = [];
+for (const [engine, options] of Object.entries(engines).filter(([name]) => !onlyEngine || name === onlyEngine)) {
+  // For each page, the ratio to the trivial page and, beside it, the
+  // milliseconds over it: what the page itself costs, less sensitive to how
+  // busy the machine is.
+  const timed = [["trelvani", path.basename(page)], ...others.map(([name, , label]) => [name, label])];
+  const ratiosOf = Object.fromEntries(timed.map(([name]) => [name, []]));
+  const overOf = Object.fromEntries(timed.map(([name]) => [name, []]));
   for (let r = 1; r <= rounds; ++r) {
     const medians = await round(options);
-    ours.push(medians.trelvani / medians.trivial);
-    oursOver.push(medians.trelvani - medians.trivial);
-    let line = `${engine}, round ${r}: first click answered ${medians.trelvani.toFixed(1)} ms, trivial page ` +
-      `${medians.trivial.toFixed(1)} ms, ratio ${ours.at(-1).toFixed(2)}, ${oursOver.at(-1).toFixed(1)} ms over ` +
-      `(medians of ${runs} alternating runs)`;
-    if (other) {
-      theirs.push(medians.against / medians.trivial);
-      theirsOver.push(medians.against - medians.trivial);
-      line += `; ${path.basename(other)} ${medians.against.toFixed(1)} ms, ratio ${theirs.at(-1).toFixed(2)}, ` +
-        `${theirsOver.at(-1).toFixed(1)} ms over`;
-    }
-    console.log(line);
+    const parts = timed.map(([name, label]) => {
+      ratiosOf[name].push(medians[name] / medians.trivial);
+      overOf[name].push(medians[name] - medians.trivial);
+      return `${label} ${medians[name].toFixed(1)} ms, ratio ${ratiosOf[name].at(-1).toFixed(2)}, ` +
+        `${overOf[name].at(-1).toFixed(1)} ms over`;
+    });
+    console.log(`${engine}, round ${r} (medians of ${runs} alternating runs; trivial page ` +
+      `${medians.trivial.toFixed(1)} ms): first click answered: ${parts.join("; ")}`);
   }
-  let summary = `${engine}: ratios ${ratios(ours)}; median ${median(ours).toFixed(2)}, ` +
-    `${median(oursOver).toFixed(1)} ms over`;
-  if (other) {
-    summary += `; ${path.basename(other)}: ratios ${ratios(theirs)}; median ${median(theirs).toFixed(2)}, ` +
-      `${median(theirsOver).toFixed(1)} ms over`;
-  }
-  console.log(summary);
+  console.log(`${engine}: ` + timed.map(([name, label]) => `${label}: ratios ${ratios(ratiosOf[name])}; median ` +
+    `${median(ratiosOf[name]).toFixed(2)}, ${median(overOf[name]).toFixed(1)} ms over`).join("; "));
   console.log(`${engine}: one click ${(await oneClick(options)).toFixed(1)} µs (median of 50 batches of 100 clicks)`);
 }
 if (!/^https?:/.test(page)) console.log(`${path.basename(page)}: ${(statSync(page).size / 1024).toFixed(0)} KB`);
