@@ -60,9 +60,11 @@ try {
   };
 
   // Where the module cannot be fetched, the section says so rather than
-  // writing nothing; in a context of its own, so no worker keeps the file.
+  // writing nothing; in a context of its own, with the worker bypassed, so
+  // that nothing kept answers for the network.
   const lost = await browser.createBrowserContext();
   const lostPage = await lost.newPage();
+  await lostPage.setBypassServiceWorker(true);
   await lostPage.setRequestInterception(true);
   lostPage.on("request", (request) => (request.url().endsWith("/ejercicios.bin") ? request.abort() : request.continue()));
   await lostPage.goto(address);
