@@ -70,15 +70,20 @@ page = page.replace("</body>", "<script>" + registration + "</script>\n</body>",
 # What only comes after the first click, the sections and the exercise lists'
 # module, goes into files of their own, deflated as the page carries them:
 # the page a phone downloads before its first click holds the window alone.
+fetched = hashlib.sha256()
 for block, name in (("estudio", "estudio.bin"), ("ejercicios-modulo", "ejercicios.bin")):
     opening = '<script id="' + block + '" type="application/octet-stream">'
     start = page.index(opening)
     end = page.index("</script>", start)
-    write(name, base64.b64decode(page[start + len(opening):end]))
+    packed = base64.b64decode(page[start + len(opening):end])
+    fetched.update(packed)
+    write(name, packed)
     page = (page[:start] + '<script id="' + block + '" type="application/octet-stream" data-src="' + name + '">' +
             page[end:])
 write("index.html", page)
 
-# A new build, a new worker: the version is the page's own digest.
-version = hashlib.sha256(page.encode("utf-8")).hexdigest()[:16]
+# A new build, a new worker: the version is the digest of the page and of
+# the files it fetches, any of which a build may change alone.
+fetched.update(page.encode("utf-8"))
+version = fetched.hexdigest()[:16]
 write("sw.js", read(sw_js).replace("@@VERSION@@", version))
