@@ -27,7 +27,7 @@ def built(text):
         source = work + "/trelvani.html"
         with open(source, "w", encoding="utf-8") as f:
             f.write(text)
-        subprocess.run([sys.executable, site_py, source, *tools[:4], tools[4], work + "/sitio"], check=True)
+        subprocess.run([sys.executable, site_py, source, *tools, work + "/sitio"], check=True)
         with open(work + "/sitio/sw.js", encoding="utf-8") as f:
             version = re.search(r'const CACHE = "([^"]+)"', f.read()).group(1)
         with open(work + "/sitio/index.html", encoding="utf-8") as f:
