@@ -1,0 +1,1 @@
+#include "study/decision/documents/worked_solution.h"
