@@ -17,6 +17,10 @@ cmake --preset dev >/dev/null
 cmake --build --preset dev
 ctest --preset dev
 
+echo "== Compilación sin preset, como la hace quien empaqueta (Release, opciones por omisión)"
+cmake -S . -B build/plain -G Ninja -DCMAKE_BUILD_TYPE=Release >/dev/null
+cmake --build build/plain
+
 echo "== Pruebas con AddressSanitizer y UndefinedBehaviorSanitizer"
 cmake --preset asan >/dev/null
 cmake --build --preset asan
