@@ -58,8 +58,10 @@ valor D de DEFUZY sobre las casillas de Z (sin escribir Def);
 "vertex_mean", (z1 + z2 + z3 + z4) / 4; "graded_mean",
 (z1 + 2 z2 + 2 z3 + z4) / 6; tras Multiplicacion, Division, Cuadrado y
 Raiz, "alpha_trapezoid", los extremos de los cortes exactos en α = 0 y
-α = 1; y, donde hay "exact", "gap": la mayor distancia entre Z y el
-resultado exacto en α = k/64 a cada lado, con el primer α en que se da:
+α = 1, cada uno con su valor o su motivo (un divisor con el 0 en el
+soporte y no en el núcleo deja el núcleo); y, donde hay "exact", "gap":
+la mayor distancia entre Z y el resultado exacto en α = k/64 a cada lado,
+con el primer α en que se da:
   "gap": {"left": ["0.25", "0.5"], "right": ["0.25", "0.5"]}
 Cualquiera de ellos puede ser {"undefined": "motivo"}. Los valores se
 escriben como en "steps".

@@ -21,9 +21,44 @@ Measure Value(double value) {
     return {value, {}};
 }
 
+// Ends as computed, either of them possibly beyond the range.
+Cut Ends(double left, double right) { return {left, right, {}}; }
+
 // The least and the greatest of four candidates.
-Cut Hull(double a, double b, double c, double d) {
-    return Interval(std::min({a, b, c, d}), std::max({a, b, c, d}));
+Cut Hull(double a, double b, double c, double d) { return Ends(std::min({a, b, c, d}), std::max({a, b, c, d})); }
+
+// The exact cut with its ends as computed; undefined only where the
+// operation has no cut at this level.
+Cut ExactEnds(ExactRule rule, const Cut& x, const Cut& y) {
+    if (!x.defined()) return x;
+    const bool unary = rule == ExactRule::Square || rule == ExactRule::Root;
+    if (!unary && !y.defined()) return y;
+    const double xL = x.left, xR = x.right, yL = y.left, yR = y.right;
+    switch (rule) {
+    case ExactRule::Sum:
+        return Ends(xL + yL, xR + yR);
+    case ExactRule::Difference:
+        return Ends(xL - yR, xR - yL);
+    case ExactRule::Product:
+        return Hull(xL * yL, xL * yR, xR * yL, xR * yR);
+    case ExactRule::Quotient:
+        if (yL <= 0.0 && 0.0 <= yR) return Undefined("el corte de Y contiene el 0");
+        return Hull(xL / yL, xL / yR, xR / yL, xR / yR);
+    case ExactRule::Square:
+        if (xL >= 0.0) return Ends(xL * xL, xR * xR);
+        if (xR <= 0.0) return Ends(xR * xR, xL * xL);
+        return Ends(0.0, std::max(xL * xL, xR * xR));
+    case ExactRule::Root:
+        if (xL < 0.0) return Undefined("el corte de X tiene valores negativos");
+        return Ends(std::sqrt(xL), std::sqrt(xR));
+    case ExactRule::Maximum:
+        return Ends(std::max(xL, yL), std::max(xR, yR));
+    case ExactRule::Minimum:
+        return Ends(std::min(xL, yL), std::min(xR, yR));
+    case ExactRule::None:
+        break;
+    }
+    return Undefined("este botón no tiene resultado exacto");
 }
 
 }  // namespace
@@ -68,35 +103,8 @@ bool CurvesOutOfTrapezoid(ExactRule rule) {
 }
 
 Cut ExactCut(ExactRule rule, const Cut& x, const Cut& y) {
-    if (!x.defined()) return x;
-    const bool unary = rule == ExactRule::Square || rule == ExactRule::Root;
-    if (!unary && !y.defined()) return y;
-    const double xL = x.left, xR = x.right, yL = y.left, yR = y.right;
-    switch (rule) {
-    case ExactRule::Sum:
-        return Interval(xL + yL, xR + yR);
-    case ExactRule::Difference:
-        return Interval(xL - yR, xR - yL);
-    case ExactRule::Product:
-        return Hull(xL * yL, xL * yR, xR * yL, xR * yR);
-    case ExactRule::Quotient:
-        if (yL <= 0.0 && 0.0 <= yR) return Undefined("el corte de Y contiene el 0");
-        return Hull(xL / yL, xL / yR, xR / yL, xR / yR);
-    case ExactRule::Square:
-        if (xL >= 0.0) return Interval(xL * xL, xR * xR);
-        if (xR <= 0.0) return Interval(xR * xR, xL * xL);
-        return Interval(0.0, std::max(xL * xL, xR * xR));
-    case ExactRule::Root:
-        if (xL < 0.0) return Undefined("el corte de X tiene valores negativos");
-        return Interval(std::sqrt(xL), std::sqrt(xR));
-    case ExactRule::Maximum:
-        return Interval(std::max(xL, yL), std::max(xR, yR));
-    case ExactRule::Minimum:
-        return Interval(std::min(xL, yL), std::min(xR, yR));
-    case ExactRule::None:
-        break;
-    }
-    return Undefined("este botón no tiene resultado exacto");
+    const Cut ends = ExactEnds(rule, x, y);
+    return ends.defined() ? Interval(ends.left, ends.right) : ends;
 }
 
 double LevelAlpha(int k) { return static_cast<double>(k) / 64.0; }
@@ -136,13 +144,13 @@ Gap LargestGap(const std::vector<Cut>& exact, const std::vector<Cut>& z) {
     return gap;
 }
 
-std::array<Measure, 4> AlphaTrapezoid(const Cut& atZero, const Cut& atOne) {
-    const Cut& missing = atZero.defined() ? atOne : atZero;
-    if (!missing.defined()) {
-        const Measure none{0.0, missing.undefined};
-        return {none, none, none, none};
-    }
-    return {Value(atZero.left), Value(atOne.left), Value(atOne.right), Value(atZero.right)};
+std::array<Measure, 4> AlphaTrapezoid(ExactRule rule, const OperandCuts& atZero, const OperandCuts& atOne) {
+    const Cut zero = ExactEnds(rule, atZero.x, atZero.y);
+    const Cut one = ExactEnds(rule, atOne.x, atOne.y);
+    const auto end = [](const Cut& cut, double value) {
+        return cut.defined() ? Value(value) : Measure{0.0, cut.undefined};
+    };
+    return {end(zero, zero.left), end(one, one.left), end(one, one.right), end(zero, zero.right)};
 }
 
 Measure VertexMean(const TrapezoidalNumber& z) {

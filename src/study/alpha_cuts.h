@@ -62,8 +62,13 @@ struct Gap {
 };
 Gap LargestGap(const std::vector<Cut>& exact, const std::vector<Cut>& z);
 
-// (L(0), L(1), R(1), R(0)) of the exact result.
-std::array<Measure, 4> AlphaTrapezoid(const Cut& atZero, const Cut& atOne);
+// (L(0), L(1), R(1), R(0)) of the exact result, each end on its own: a
+// divisor whose support holds 0 but whose core does not still gives L(1)
+// and R(1), and one end beyond the range does not take the other with it.
+struct OperandCuts {
+    Cut x, y;
+};
+std::array<Measure, 4> AlphaTrapezoid(ExactRule rule, const OperandCuts& atZero, const OperandCuts& atOne);
 
 // (((z1 + z2) + z3) + z4) / 4 and (((z1 + 2·z2) + 2·z3) + z4) / 6.
 Measure VertexMean(const TrapezoidalNumber& z);

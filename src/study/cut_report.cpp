@@ -27,7 +27,11 @@ CutReport CutReportOf(std::string_view button, bool failed, const OperandReading
         }
         report.gap = LargestGap(report.curve, zCurve);
         report.hasAlphaTrapezoid = CurvesOutOfTrapezoid(report.rule);
-        if (report.hasAlphaTrapezoid) report.alphaTrapezoid = AlphaTrapezoid(report.curve.front(), report.curve.back());
+        if (report.hasAlphaTrapezoid) {
+            const double zero = LevelAlpha(0), one = LevelAlpha(kLevels - 1);
+            report.alphaTrapezoid =
+                AlphaTrapezoid(report.rule, {cutOf(0, zero), cutOf(1, zero)}, {cutOf(0, one), cutOf(1, one)});
+        }
     }
 
     // The means and the centroid are taken of Z's vertices as they stand,

@@ -1,5 +1,7 @@
 #include "study/cut_writer.h"
 
+#include <algorithm>
+
 #include "fields/steps.h"
 #include "study/document_escapes.h"
 
@@ -12,13 +14,35 @@ std::string Title(const CutSection& section) {
     return std::string(section.button) + " (" + std::string(section.caption) + ")";
 }
 
+// "(v1; v2; v3; v4)". Where no vertex has a value, for one reason, that
+// reason alone; where only some lack one, "sin valor" in their place and
+// why after, by level: the first and last vertices are at α = 0, the middle
+// ones at α = 1.
 std::string Trapezoid(const std::array<Measure, 4>& vertices) {
-    for (const Measure& vertex : vertices) {
-        if (!vertex.defined()) return vertex.undefined;
-    }
+    const std::string& why = vertices[0].undefined;
+    const auto sameReason = [&](const Measure& vertex) { return vertex.undefined == why; };
+    if (!why.empty() && std::all_of(vertices.begin(), vertices.end(), sameReason)) return why;
     std::string out = "(";
-    for (const Measure& vertex : vertices) out.append(out.size() > 1 ? "; " : "").append(ShortestText(vertex.value));
-    return out + ")";
+    for (const Measure& vertex : vertices) {
+        out.append(out.size() > 1 ? "; " : "").append(vertex.defined() ? ShortestText(vertex.value) : "sin valor");
+    }
+    out += ")";
+    bool first = true;
+    const auto say = [&](std::string_view alpha, const std::string& reason) {
+        out.append(first ? ": " : "; ").append("en α = ").append(alpha).append(", ").append(reason);
+        first = false;
+    };
+    constexpr struct {
+        std::string_view alpha;
+        std::size_t left, right;
+    } kLevelVertices[] = {{"0", 0, 3}, {"1", 1, 2}};
+    for (const auto& level : kLevelVertices) {
+        const Measure& left = vertices[level.left];
+        const Measure& right = vertices[level.right];
+        if (!left.defined()) say(level.alpha, left.undefined);
+        if (!right.defined() && right.undefined != left.undefined) say(level.alpha, right.undefined);
+    }
+    return out;
 }
 
 bool HasExact(const CutSection& section) { return section.report.rule != ExactRule::None; }

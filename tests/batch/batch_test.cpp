@@ -140,8 +140,10 @@ TEST(Batch, CutsAndConventionsBesideTheClick) {
         R"({"click": "Suma", "conventions": "sí"})" "\n"
         R"({"alpha": [0.5], "conventions": true})" "\n"
         R"({"click": "Suma", "alpha": [)" + levels(65) + "]}\n" +
-        R"({"click": "Suma", "alpha": [)" + levels(66) + "]}\n");
-    ASSERT_EQ(run.lines.size(), 14u);
+        R"({"click": "Suma", "alpha": [)" + levels(66) + "]}\n" +
+        R"({"set": {"YI": "-8.95", "YII": "-1.595", "YIII": "-1.293", "YIV": "8.433"}, "click": "Division", )"
+        R"("conventions": true})" "\n");
+    ASSERT_EQ(run.lines.size(), 15u);
     const std::string product = run.lines[0].substr(run.lines[0].find(R"("error":null)"));
     EXPECT_EQ(product,
               R"("error":null,"cuts":[{"alpha":"0.5","X":["1.5","3.5"],"Y":["5.5","7.5"],"Z":["8.5","26.5"],)"
@@ -164,6 +166,11 @@ TEST(Batch, CutsAndConventionsBesideTheClick) {
     // 65 levels are taken, 66 are not.
     EXPECT_EQ(run.lines[12].rfind(R"({"texts")", 0), 0u) << run.lines[12].substr(0, 80);
     EXPECT_EQ(run.lines[13], R"({"invalid":")" + kShape + R"("})");
+    // Y's support holds 0 and its core does not: the quotient keeps its core.
+    EXPECT_NE(run.lines[14].find(R"("alpha_trapezoid":[{"undefined":"el corte de Y contiene el 0"},)"
+                                 R"("-2.320185614849188","-1.2539184952978057",)"
+                                 R"({"undefined":"el corte de Y contiene el 0"}])"),
+              std::string::npos) << run.lines[14];
 }
 
 TEST(Batch, UnicodeTextsAreKeptExactly) {

@@ -65,6 +65,32 @@ TEST(AlphaCuts, ExactCutOfEachOperationForEverySignOfTheEnds) {
     }
 }
 
+TEST(AlphaCuts, AlphaTrapezoidDecidesEachVertexAtItsOwnLevel) {
+    const Measure zero{0.0, "el corte de Y contiene el 0"}, negative{0.0, "el corte de X tiene valores negativos"};
+    const auto value = [](double v) { return Measure{v, {}}; };
+    const struct {
+        ExactRule rule;
+        OperandCuts atZero, atOne;
+        std::array<Measure, 4> want;
+    } cases[] = {
+        // Y = (-8.95, -1.595, -1.293, 8.433): only its support holds 0.
+        {ExactRule::Quotient, {Of(1, 4), Of(-8.95, 8.432999610900879)}, {Of(2, 3), Of(-1.595, -1.293)},
+         {zero, value(-2.320185614849188), value(-1.2539184952978057), zero}},
+        {ExactRule::Root, {Of(-1, 16), {}}, {Of(4, 9), {}}, {negative, value(2), value(3), negative}},
+        // One end beyond the range leaves the other.
+        {ExactRule::Product, {Of(1, 1e200), Of(1, 1e200)}, {Of(2, 3), Of(2, 3)},
+         {value(1), value(4), value(9), {0.0, "desborda"}}},
+    };
+    for (const auto& c : cases) {
+        const auto got = AlphaTrapezoid(c.rule, c.atZero, c.atOne);
+        for (std::size_t i = 0; i < 4; ++i) {
+            const std::string where = std::to_string(static_cast<int>(c.rule)) + ", vertex " + std::to_string(i);
+            EXPECT_EQ(got[i].undefined, c.want[i].undefined) << where;
+            EXPECT_EQ(got[i].value, c.want[i].value) << where;
+        }
+    }
+}
+
 TEST(AlphaCuts, OperandsAreCutAsReadAndOutOfOrderIsNamedWithTheValuesRead) {
     ExpectCut(CutAt({1, 2, 3, 4.0f}, 0.5), Of(1.5, 3.5), "(1, 2, 3, 4)");
     // The fourth component is the single it was read as.
@@ -138,6 +164,10 @@ TEST(CutReport, LargestGapAndTheAlphaTrapezoidOfAProductAcrossZero) {
     EXPECT_EQ(quotient.gap.left.value, 116);
     EXPECT_EQ(quotient.gap.leftAlpha, 22.0 / 64.0);
     EXPECT_FALSE(quotient.alphaTrapezoid[0].defined());
+    // Its core excludes 0: the trapezoid keeps L(1) and R(1), and says why the others have no value.
+    const CutSection section{"Division", "", false, false, quotient};
+    EXPECT_EQ(ConventionRows(section).at(1).value,
+              "(sin valor; -1.5; -0.6666666666666666; sin valor): en α = 0, el corte de Y contiene el 0");
 
     // A runtime error: Z as the boxes show it, and nothing exact.
     const CutReport failed = Click("Division", {"1", "1", "1", "1"}, {"0", "0", "0", "0"}, {0.5}).report;
