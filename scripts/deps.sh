@@ -8,7 +8,7 @@ declare -A groups=(
   [app]="qt6-base-dev libgl-dev qt6-translations-l10n fonts-comic-neue librsvg2-bin"
   [test]="libgtest-dev locales"
   # The tools the copies and exports are opened with in the tests.
-  [docs]="texlive-latex-base texlive-latex-recommended texlive-lang-spanish lmodern poppler-utils pandoc gnumeric"
+  [docs]="texlive-latex-base texlive-latex-recommended texlive-lang-spanish lmodern poppler-utils pandoc gnumeric php-cli php-xml php-mbstring"
   [fuzz]="clang libclang-rt-14-dev"
   [bench]="libbenchmark-dev libx11-dev xvfb x11-utils"
   [web]="emscripten libfast-float-dev fonts-comic-neue python3 python3-fonttools python3-brotli esbuild zopfli librsvg2-bin"

@@ -36,6 +36,8 @@ estándar: un objeto JSON por línea (las líneas en blanco se saltan).
                 Multiplicacion, Division, Maximo, Minimo, Cuadrado, Raiz,
                 DEFUZY, XZ, YZ, Borrar.
   "enunciado"   opcional; sin él se escribe uno a partir de los datos.
+                Una línea en blanco ("\n\n") empieza otro párrafo y un
+                salto de línea ("\n"), otra línea.
   "variantes", "semilla"
                 juntos: tantos ejercicios (de 1 a 1000) como "variantes",
                 con X e Y dados como rangos {"desde", "hasta",

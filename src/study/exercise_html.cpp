@@ -1,6 +1,7 @@
 #include "study/exercise_documents.h"
 #include "study/markup_escapes.h"
 #include "study/procedure_writer.h"
+#include "study/statement_layout.h"
 
 namespace trelvani {
 
@@ -17,7 +18,7 @@ std::string ExercisesAsHtml(const ExerciseSet& set, const DocumentOptions& optio
         "pre { font: 9pt/1.3 monospace; white-space: pre-wrap; }\n"
         "@media print { body { margin: 0; } }\n</style>\n</head>\n<body>\n<h1>" + title + "</h1>\n";
     for (const Exercise& exercise : set.exercises) {
-        out += std::string("<section>\n<h2>") + ExerciseTitle(exercise) + "</h2>\n<p>" + HtmlText(exercise.statement) + "</p>\n";
+        out += std::string("<section>\n<h2>") + ExerciseTitle(exercise) + "</h2>\n" + StatementAsHtml(exercise.statement);
         out += std::string("<p>") + HtmlText("Se pide: " + AskedLabels(exercise) + ".") + "</p>\n";
         if (const std::string link = ExerciseLinkOf(exercise, options.linkBase); !link.empty()) {
             out += std::string("<p>Enlace: <a href=\"") + HtmlText(link) + "\">" + HtmlText(link) + "</a></p>\n";

@@ -1,6 +1,7 @@
 #include "study/document_escapes.h"
 #include "study/exercise_documents.h"
 #include "study/procedure_writer.h"
+#include "study/statement_layout.h"
 
 namespace trelvani {
 
@@ -13,7 +14,7 @@ std::string ExercisesAsLatex(const ExerciseSet& set, const DocumentOptions& opti
     out += key ? "Ejercicios: solucionario}\n" : "Ejercicios}\n";
     for (const Exercise& exercise : set.exercises) {
         out += std::string("\\subsection*{") + ExerciseTitle(exercise) + "}\n{\\raggedright\n";
-        out += LatexText(exercise.statement) + "\\par\n";
+        out += StatementAsLatex(exercise.statement) + "\\par\n";
         out += LatexProse(std::string("Se pide: ") + AskedLabels(exercise) + ".") + "\\par";
         if (const std::string link = ExerciseLinkOf(exercise, options.linkBase); !link.empty()) {
             out += std::string("\nEnlace: \\texttt{") + LatexText(link) + "}\\par";

@@ -1,6 +1,7 @@
 #include "study/document_escapes.h"
 #include "study/exercise_documents.h"
 #include "study/procedure_writer.h"
+#include "study/statement_layout.h"
 
 namespace trelvani {
 
@@ -8,7 +9,7 @@ std::string ExercisesAsMarkdown(const ExerciseSet& set, const DocumentOptions& o
     const bool key = options.key;
     std::string out = key ? "# Ejercicios: solucionario\n" : "# Ejercicios\n";
     for (const Exercise& exercise : set.exercises) {
-        out += std::string("\n## ") + ExerciseTitle(exercise) + "\n\n" + MarkdownText(exercise.statement) + "\n\n";
+        out += std::string("\n## ") + ExerciseTitle(exercise) + "\n\n" + StatementAsMarkdown(exercise.statement) + "\n\n";
         out += MarkdownText(std::string("Se pide: ") + AskedLabels(exercise) + ".") + "\n";
         if (const std::string link = ExerciseLinkOf(exercise, options.linkBase); !link.empty()) {
             out += std::string("\n") + MarkdownText("Enlace: " + link) + "\n";

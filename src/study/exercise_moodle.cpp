@@ -3,6 +3,7 @@
 #include "study/exercise_documents.h"
 #include "study/markup_escapes.h"
 #include "study/procedure_writer.h"
+#include "study/statement_layout.h"
 
 namespace trelvani {
 namespace {
@@ -22,7 +23,7 @@ std::string NumericalBlank(const AskedNumber& number, int decimals, bool isBox) 
     std::string blank = std::string("{1:NUMERICAL:=") + ClozeText(isBox ? QuizNumber(number.text) : number.text) + ":" + tolerance;
     for (const AnswerKey::Slip& slip : number.slips) {
         if (!(std::fabs(slip.value - number.value) > ToleranceValue(decimals))) continue;
-        blank += std::string("~%0%") + ClozeText(ShortestText(slip.value)) + ":" + tolerance + "#" + ClozeText(HtmlText(slip.message));
+        blank += std::string("~%0%") + ClozeText(ShortestText(slip.value)) + ":" + tolerance + "#" + ClozeText(slip.message);
     }
     return blank + "}";
 }
@@ -46,7 +47,7 @@ std::string ExercisesAsMoodle(const ExerciseSet& set, const DocumentOptions& opt
             category = now;
             out += now;
         }
-        std::string text = std::string("<p>") + HtmlText(exercise.statement) + "</p>\n";
+        std::string text = StatementAsHtml(exercise.statement);
         if (const std::string link = ExerciseLinkOf(exercise, options.linkBase); !link.empty()) {
             text += std::string("<p>Enlace: <a href=\"") + HtmlText(link) + "\">" + HtmlText(link) + "</a></p>\n";
         }

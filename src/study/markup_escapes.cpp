@@ -52,7 +52,32 @@ std::string CdataText(std::string_view html) {
     return out + "]]>";
 }
 
-std::string ClozeText(std::string_view text) { return Escaped(text, "}#~/\"\\"); }
+std::string ClozeText(std::string_view typed) {
+    std::string out;
+    out.reserve(typed.size());
+    for (char c : typed) {
+        switch (c) {
+        case '&': out += "&amp;amp;"; break;
+        case '<': out += "&amp;lt;"; break;
+        case '>': out += "&amp;gt;"; break;
+        // Kept an entity after decoding, so no "\}" or "\#" is formed.
+        case '\\': out += "&amp;#92;"; break;
+        case '{': out += "&#123;"; break;
+        case '}': out += "&#125;"; break;
+        case '#': out += "&#35;"; break;
+        case '~': out += "&#126;"; break;
+        case '/': out += "&#47;"; break;
+        case '"': out += "&#34;"; break;
+        default:
+            if (static_cast<unsigned char>(c) < 0x20 && c != '\n' && c != '\t') {
+                out += "\xEF\xBF\xBD";
+            } else {
+                out += c;
+            }
+        }
+    }
+    return out;
+}
 
 std::string GiftText(std::string_view typed) {
     std::string out;

@@ -15,8 +15,11 @@ std::string HtmlText(std::string_view typed);
 // XML character data inside CDATA: "]]>" split across two sections.
 std::string CdataText(std::string_view html);
 
-// A Cloze answer's or feedback's text: } # ~ / " \ with a backslash.
-std::string ClozeText(std::string_view text);
+// A Cloze answer's or feedback's text as typed. Moodle's Cloze reader
+// decodes its entities once, takes back "\}" and "\#", and shows what is
+// left as HTML: so } { # ~ / " go as numeric references, and & < > \ as
+// references to their entities, which that decoding leaves as entities.
+std::string ClozeText(std::string_view typed);
 
 // GIFT text: ~ = # { } : \ with a backslash, a line break as \n.
 std::string GiftText(std::string_view typed);

@@ -2,14 +2,18 @@
 """trelvani-ejercicios as a teacher uses it: a list in, each document out,
 compared with its golden copy and opened by the tool it is for: pdflatex
 compiles the sheet and the key, pandoc renders the Markdown, the Moodle XML
-parses and each blank keeps Cloze's syntax, the GIFT has one question per
-number asked, and every answer of the JSON is trelvani-batch's own reply.
+parses and each blank reads as Moodle's Cloze reader takes it, the GIFT has
+one question per number asked, and every answer of the JSON is
+trelvani-batch's own reply.
 Usage: exercise_documents_test.py TRELVANI_EJERCICIOS TRELVANI_BATCH
-(TRELVANI_UPDATE_GOLDEN=1 rewrites the golden copies)."""
+(TRELVANI_UPDATE_GOLDEN=1 rewrites the golden copies; TRELVANI_MOODLE_READ,
+the path of moodle_read.php, also imports both quizzes with Moodle's own code)."""
+import html
 import html.parser
 import json
 import os
 import re
+import shutil
 import subprocess
 import sys
 import tempfile
@@ -22,6 +26,9 @@ LIST = os.path.join(HERE, "lista.jsonl")
 HOSTILE = "}{#~=:\\ $&%_^ <b> ]]>"
 # The numbers and choices each exercise of the list asks for.
 ASKED = [4, 4, 4, 3, 9, 4, 4]
+DIVISION_SLIP = ("¿dividió sin cruzar los componentes? La división los cruza: "
+                 "z1 = x1 / y4, z2 = x2 / y3, z3 = x3 / y2, z4 = x4 / y1.")
+MOODLE_READ = os.environ.get("TRELVANI_MOODLE_READ")
 GOLDEN = {("latex", True): "solucionario.tex", ("markdown", True): "solucionario.md",
           ("html", True): "solucionario.html", ("moodle", False): "cuestionario.xml",
           ("gift", False): "cuestionario.gift.txt", ("json", False): "desarrollada.jsonl"}
@@ -51,6 +58,34 @@ class Text(html.parser.HTMLParser):
 
 def flat(text):
     return re.sub(r"\s+", "", text)
+
+
+def shown(stored_html):
+    """What a browser shows of a text Moodle stored as HTML."""
+    parsed = Text()
+    parsed.feed(stored_html)
+    parsed.close()
+    return "".join(parsed.text)
+
+
+def paragraphs(page):
+    """Each <p> of a page as its lines, split where a <br> breaks them."""
+    return [[" ".join(shown(line).split()) for line in re.split(r"<br\s*/?>", paragraph)]
+            for paragraph in re.findall(r"<p>(.*?)</p>", page, re.S)]
+
+
+# Moodle's Cloze reader: one answer (its fraction, its text up to an unescaped
+# ~ # or }, its feedback up to an unescaped ~ or }) and a blank of answers.
+CLOZE_ANSWER = r"(?:=|%-?[0-9]+(?:[.,][0-9]*)?%)?.+?(?<!\\)(?<!&)(?<!&amp;)(?=[~#}]|$)(?:#(.*?(?<!\\)(?=[~}]|$)))?"
+_GROUPLESS = CLOZE_ANSWER.replace("(.*?", "(?:.*?")
+CLOZE_BLANK = re.compile(r"\{[0-9]*:(?:NUMERICAL|MULTICHOICE):(" + _GROUPLESS + "(?:~" + _GROUPLESS + ")*)\}", re.S)
+
+
+def cloze_feedbacks(blank):
+    """A blank's feedbacks as a student reads them: Moodle decodes their
+    entities once, takes back only "\\}" and "\\#", and shows them as HTML."""
+    return [shown(html.unescape(feedback).replace("\\}", "}").replace("\\#", "#"))
+            for feedback in re.findall("~?" + CLOZE_ANSWER, blank, re.S) if feedback]
 
 
 class Documents(unittest.TestCase):
@@ -106,17 +141,38 @@ class Documents(unittest.TestCase):
         quiz = ElementTree.fromstring(document("moodle").encode("utf-8"))
         questions = quiz.findall("question[@type='cloze']")
         self.assertEqual(len(questions), len(ASKED))
-        answer = r"(?:=|%-?\d+%)?(?:[^~#}\\]|\\.)*(?::[0-9.]+)?(?:#(?:[^~}\\]|\\.)*)?"
-        blank = re.compile(r"\{1:(NUMERICAL|MULTICHOICE):" + answer + r"(?:~" + answer + r")*\}")
+        feedbacks = []
         for question, asked in zip(questions, ASKED):
             text = question.find("questiontext/text").text
-            self.assertEqual(len(blank.findall(text)), asked, text)
+            blanks = CLOZE_BLANK.findall(text)
+            self.assertEqual(len(blanks), asked, text)
             # Outside its blanks, no brace is left for Moodle to read as one.
-            self.assertNotIn("{", blank.sub("", text))
+            self.assertNotIn("{", CLOZE_BLANK.sub("", text))
+            feedbacks += [feedback for blank in blanks for feedback in cloze_feedbacks(blank)]
+        self.assertIn(DIVISION_SLIP, feedbacks)
+        self.assertEqual([feedback for feedback in feedbacks if "\\" in feedback], [])
         first = questions[0].find("questiontext/text").text
         self.assertIn("&#125;&#123;#~=:\\ $&amp;%_^ &lt;b&gt; ]]&gt;", first)
         categories = [c.text for c in quiz.findall("question[@type='category']/category/text")]
         self.assertEqual(categories, ["$course$/top/Trelvani", "$course$/top/Trelvani/Línea 6"])
+
+    @unittest.skipUnless(MOODLE_READ and shutil.which("php"), "no TRELVANI_MOODLE_READ or no php")
+    def test_moodle_imports_the_cloze_as_the_gift(self):
+        def imported(form):
+            with tempfile.NamedTemporaryFile("w", encoding="utf-8", suffix="." + form) as f:
+                f.write(document("moodle" if form == "xml" else form))
+                f.flush()
+                result = subprocess.run(["php", MOODLE_READ, "--format", form, f.name], capture_output=True, text=True,
+                                        timeout=300)
+            self.assertEqual(result.returncode, 0, result.stdout[-2000:])
+            return json.loads(result.stdout)["questions"]
+
+        # Each blank a GIFT question: the same answers, grades and feedback, as a student sees them.
+        blanks = [[(a["answer"], a["fraction"], shown(a["feedback"])) for a in blank["answers"]]
+                  for question in imported("xml") for blank in question["subquestions"]]
+        self.assertEqual(blanks, [[(a["answer"], a["fraction"], a["feedback"]) for a in question["answers"]]
+                                  for question in imported("gift")])
+        self.assertIn(DIVISION_SLIP, [answer[2] for blank in blanks for answer in blank])
 
     def test_gift_asks_one_question_per_number(self):
         gift = document("gift")
@@ -128,6 +184,26 @@ class Documents(unittest.TestCase):
             self.assertEqual((unescaped.count("{"), unescaped.count("}")), (1, 1), question)
         statement = re.match(r"::[^:]*::\[plain\](.*?)\\n", questions[0]).group(1)
         self.assertEqual(re.sub(r"\\(.)", r"\1", statement).split(" Sean")[0], HOSTILE)
+
+    def test_a_statement_keeps_its_paragraphs_and_line_breaks(self):
+        # A line of blanks, a tab, a Windows line end, and a line LaTeX could take as the break's argument.
+        given = "Primer párrafo,\tlínea uno\r\n[2] línea dos\n \nSegundo párrafo"
+        lines = [["Primer párrafo, línea uno", "[2] línea dos"], ["Segundo párrafo Sea X = (1; 2; 3; 4)."]]
+        listing = json.dumps({"X": ["1", "2", "3", "4"], "botones": ["Cuadrado"], "enunciado": given}).encode()
+        written = {form: run("--formato", form, stdin=listing).stdout.decode()
+                   for form in ("latex", "markdown", "html", "moodle")}
+        pages = [written["html"], ElementTree.fromstring(written["moodle"]).find("question/questiontext/text").text]
+        pages += [subprocess.run(["pandoc", "-f", flavour, "-t", "html"], input=written["markdown"], capture_output=True,
+                                 text=True, check=True).stdout for flavour in ("markdown", "gfm")]
+        self.assertEqual([paragraphs(page)[:2] for page in pages], [lines] * 4)
+        with tempfile.TemporaryDirectory() as folder:
+            with open(os.path.join(folder, "hoja.tex"), "w", encoding="utf-8") as f:
+                f.write(written["latex"])
+            subprocess.run(["pdflatex", "-interaction=nonstopmode", "-halt-on-error", "-no-shell-escape", "hoja"],
+                           cwd=folder, capture_output=True, check=True, timeout=300)
+            text = subprocess.run(["pdftotext", "hoja.pdf", "-"], cwd=folder, capture_output=True, text=True).stdout
+        self.assertIn("\n".join(line for paragraph in lines for line in paragraph), text)
+        self.assertNotIn("U+", text)
 
     def test_json_answers_are_the_batch_replies(self):
         lines = [json.loads(line) for line in document("json").splitlines()]

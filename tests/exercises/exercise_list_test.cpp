@@ -110,7 +110,9 @@ TEST(MarkupEscapes, TypedTextNeverTakesAMeaning) {
     const std::string hostile = "}{#~=:\\ $&%_^ <b> ]]>";
     EXPECT_EQ(HtmlText(hostile), "&#125;&#123;#~=:\\ $&amp;%_^ &lt;b&gt; ]]&gt;");
     EXPECT_EQ(CdataText("a]]>b]]>"), "<![CDATA[a]]]]><![CDATA[>b]]]]><![CDATA[>]]>");
-    EXPECT_EQ(ClozeText("a}b#c~d/e\"f\\g"), "a\\}b\\#c\\~d\\/e\\\"f\\\\g");
+    // Moodle decodes a Cloze feedback once, then turns "\}" and "\#" into "}" and "#".
+    EXPECT_EQ(ClozeText("}{#~/\"\\# \\} <b>&"),
+              "&#125;&#123;&#35;&#126;&#47;&#34;&amp;#92;&#35; &amp;#92;&#125; &amp;lt;b&amp;gt;&amp;amp;");
     EXPECT_EQ(GiftText(hostile + "\r\nx"), "\\}\\{\\#\\~\\=\\:\\\\ $&%_^ <b> ]]>\\nx");
     EXPECT_EQ(QuizNumber(" .5"), "0.5");
     EXPECT_EQ(QuizNumber("-.25"), "-0.25");
