@@ -22,6 +22,44 @@ TAB_ORDER = ["XI", "XII", "XIII", "XIV", "YI", "YII", "YIII", "YIV", "ZI", "ZII"
 BOXES = TAB_ORDER[:12] + ["Def"]
 
 
+# Each header cell, caption, heading and control of the sections that is
+# squeezed: narrower than its longest word, or broken onto lines in less than
+# 8 em (about a dozen letters a line), or a box under 2 em.
+SQUEEZED = """
+  const range = document.createRange();
+  const wordBoxes = (element) => {
+    const boxes = [];
+    const walker = document.createTreeWalker(element, NodeFilter.SHOW_TEXT);
+    for (let node = walker.nextNode(); node; node = walker.nextNode()) {
+      for (const word of node.data.matchAll(/\\S+/g)) {
+        range.setStart(node, word.index);
+        range.setEnd(node, word.index + word[0].length);
+        boxes.push(range.getBoundingClientRect());
+      }
+    }
+    return boxes.filter((box) => box.width > 0);
+  };
+  const squeezed = [];
+  for (const element of document.querySelectorAll(
+      "#secciones :is(th, caption, h2, label, button, input, select, textarea)")) {
+    if (element.getClientRects().length === 0) continue;
+    const style = getComputedStyle(element);
+    const em = parseFloat(style.fontSize);
+    const width = element.getBoundingClientRect().width;
+    const inside = width - ["paddingLeft", "paddingRight", "borderLeftWidth", "borderRightWidth"]
+      .reduce((sum, side) => sum + parseFloat(style[side]), 0);
+    const words = wordBoxes(element);
+    const longest = Math.max(0, ...words.map((box) => box.width));
+    const lines = new Set(words.map((box) => Math.round(box.bottom))).size;
+    const name = element.id || element.textContent.trim().slice(0, 40);
+    if (longest > inside + 1) squeezed.push(name + ": narrower than its longest word");
+    else if (lines > 1 && width < 8 * em) squeezed.push(name + ": " + lines + " lines in " + Math.round(width) + " px");
+    else if (/^(INPUT|SELECT|TEXTAREA)$/.test(element.tagName) && element.type !== "checkbox" && width < 2 * em)
+      squeezed.push(name + ": a box " + Math.round(width) + " px wide");
+  }
+  return squeezed;"""
+
+
 class Page(unittest.TestCase):
     @classmethod
     def setUpClass(cls):
@@ -138,6 +176,26 @@ class Page(unittest.TestCase):
         self.assertLess(sections["y"], window["y"] + window["height"])
         self.assertTrue(self.browser.execute_script(
             "return document.documentElement.scrollWidth <= document.documentElement.clientWidth"))
+
+    def test_no_section_squeezes_a_header_or_a_control(self):
+        # Before any click (empty tables) and after a product of long numbers
+        # (the widest tables), at a phone's, a tablet's and a desktop's width.
+        long = ["-0.30000000000000004", "-1.0000000000000002e-7", "123456789.12345678", "987654321.98765432"]
+        try:
+            for width in (360, 768, 1280):
+                self.browser.execute_cdp_cmd("Emulation.setDeviceMetricsOverride", {
+                    "width": width, "height": 900, "deviceScaleFactor": 1, "mobile": width < 480})
+                self.load()
+                self.assertEqual(self.browser.execute_script(SQUEEZED), [], "%d px, before a click" % width)
+                self.browser.execute_script("""
+                    ["I", "II", "III", "IV"].forEach((place, i) => {
+                      document.getElementById("X" + place).value = document.getElementById("Y" + place).value = arguments[0][i];
+                    });
+                    document.getElementById("Multiplicacion").click();""", long)
+                self.wait_for_frame()
+                self.assertEqual(self.browser.execute_script(SQUEEZED), [], "%d px, long numbers" % width)
+        finally:
+            self.browser.execute_cdp_cmd("Emulation.clearDeviceMetricsOverride", {})
 
     def test_read_in_the_order_it_looks(self):
         """Chromium's accessibility tree, as a screen reader gets it."""
