@@ -75,11 +75,14 @@
     document.getElementById("Aceptar").focus();
   });
 
-  // The dialog is an alert dialog described by its text, which screen
-  // readers say as it opens. Once it closes, the button takes the focus
-  // again a moment later, so that a screen reader, which has just had the
-  // page back, says it; the last announcement is gone by then, so that
-  // nothing old is read out again.
+  // The dialog and its button are both described by its text, said once as
+  // it opens: Orca in Firefox says the button and its description, in
+  // Chromium the dialog's name and description, then the button. A plain
+  // dialog, not an alert dialog, which Chromium shows Orca as an alert that
+  // is read out whole each time it is reported, on top of the focus.
+  // Once it closes, the button takes the focus again a moment later, so that
+  // a screen reader, which has just had the page back, says it; the last
+  // announcement is gone by then, so that nothing old is read out again.
   function showError(number, button) {
     document.getElementById("error-texto").textContent = returned(core._trelvani_error_report(number));
     for (const region of announcements) region.textContent = "";
