@@ -19,7 +19,9 @@ their sum, difference, product, quotient, maximum, minimum, square, square
 root and centroid, every digit shown exactly. The interface is in Spanish.
 It also ships trelvani-batch, the same calculator driven by JSON lines, and
 trelvani-ejercicios, which turns a teacher's exercise list into a student
-sheet, a worked answer key (LaTeX, Markdown, HTML) or a Moodle quiz.")
+sheet, a worked answer key (LaTeX, Markdown, HTML) or a Moodle quiz, and
+trelvani-decision, which solves fuzzy TOPSIS, SAW and AHP problems with
+every table of the method shown.")
 set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION math)

@@ -40,6 +40,10 @@ exercise='{"X": ["1", "2", "3", "4"], "Y": ["5", "6", "7", "8"], "botones": ["Su
 sheet=$(echo "$exercise" | /usr/bin/trelvani-ejercicios --formato markdown --solucionario)
 [[ "$sheet" == *'ZIV \" 12\"'* ]] || { echo "ejercicios: $sheet" >&2; exit 1; }
 [[ -f /usr/share/man/man1/trelvani-ejercicios.1.gz ]] || { echo "falta el manual de trelvani-ejercicios" >&2; exit 1; }
+problem='{"metodo": "saw", "alternativas": ["A1", "A2"], "criterios": ["C1"], "pesos": ["A"], "valoraciones": [["R"], ["B"]]}'
+ranking=$(echo "$problem" | /usr/bin/trelvani-decision)
+[[ "$ranking" == *'"orden":["A2","A1"]}' ]] || { echo "decision: $ranking" >&2; exit 1; }
+[[ -f /usr/share/man/man1/trelvani-decision.1.gz ]] || { echo "falta el manual de trelvani-decision" >&2; exit 1; }
 
 # The window on a real X server: shown, with the title the window system gets.
 display=:$((90 + RANDOM % 100))

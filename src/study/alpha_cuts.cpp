@@ -5,6 +5,7 @@
 
 #include "fields/floating_charconv.h"
 #include "fields/steps.h"
+#include "ops/vertex_means.h"
 
 namespace trelvani {
 namespace {
@@ -154,11 +155,11 @@ std::array<Measure, 4> AlphaTrapezoid(ExactRule rule, const OperandCuts& atZero,
 }
 
 Measure VertexMean(const TrapezoidalNumber& z) {
-    return Value((((z.c1 + z.c2) + z.c3) + static_cast<double>(z.c4)) / 4.0);
+    return Value(MeanOfVertices(z.c1, z.c2, z.c3, z.c4));
 }
 
 Measure GradedMean(const TrapezoidalNumber& z) {
-    return Value((((z.c1 + 2.0 * z.c2) + 2.0 * z.c3) + static_cast<double>(z.c4)) / 6.0);
+    return Value(GradedMeanOf(z.c1, z.c2, z.c3, z.c4));
 }
 
 bool ReadAlpha(std::string_view typed, double& alpha) {

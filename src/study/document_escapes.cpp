@@ -219,4 +219,16 @@ void AppendCsvField(std::string& out, std::string_view typed) {
     out += '"';
 }
 
+std::string LatexNumber(std::string_view number) {
+    const std::size_t e = number.find('e');
+    if (e == std::string_view::npos) return std::string(number);
+    std::string_view exponent = number.substr(e + 1);
+    const bool negative = exponent.starts_with('-');
+    if (negative || exponent.starts_with('+')) exponent.remove_prefix(1);
+    while (exponent.size() > 1 && exponent.front() == '0') exponent.remove_prefix(1);
+    std::string out(number.substr(0, e));
+    out.append(" \\cdot 10^{").append(negative ? "-" : "").append(exponent).append("}");
+    return out;
+}
+
 }  // namespace trelvani

@@ -20,6 +20,10 @@ std::string LatexText(std::string_view typed);
 // spaces left to break and stretch as in any prose.
 std::string LatexProse(std::string_view sentence);
 
+// A number as the program writes it, as LaTeX mathematics: "1e+16" is
+// 1 \cdot 10^{16}, "-2.5e-07" is -2.5 \cdot 10^{-7}.
+std::string LatexNumber(std::string_view number);
+
 // For pandoc's Markdown and GitHub's alike: every ASCII punctuation
 // character escaped, so no emphasis, link, entity, math or emoji forms;
 // line breaks and tabs become spaces, other control characters U+FFFD.

@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "fields/powers_of_ten.h"
 #include "fields/steps.h"
 #include "study/exercise_link.h"
 
@@ -85,6 +86,8 @@ std::string QuizNumber(std::string_view text) {
 
 std::string Tolerance(int decimals) { return std::string("0.") + std::string(static_cast<std::size_t>(decimals), '0') + "5"; }
 
-double ToleranceValue(int decimals) { return 0.5 * std::pow(10.0, -decimals); }
+// 0.5 / 10^N is the double nearest half a unit, as 0.5 · 10^-N would be
+// with a correctly rounded power.
+double ToleranceValue(int decimals) { return 0.5 / PowerOfTen(static_cast<std::size_t>(decimals)); }
 
 }  // namespace trelvani

@@ -6,6 +6,8 @@
 #include <nlohmann/json.hpp>
 
 #include "fields/floating_charconv.h"
+#include "fields/powers_of_ten.h"
+#include "study/json_number_texts.h"
 #include "ops/buttons.h"
 
 namespace trelvani {
@@ -17,28 +19,6 @@ constexpr std::size_t kMaxButtons = 20;
 constexpr int kMaxDecimals = 6;
 // Ranges stay where their units of the last decimal are whole and exact.
 constexpr double kMaxMagnitude = 1e9;
-
-// The numbers of a line as written, in order: the lexer gives them only as
-// values, and "2.50" must stay "2.50".
-std::vector<std::string> NumberTexts(std::string_view line) {
-    std::vector<std::string> numbers;
-    for (std::size_t i = 0; i < line.size();) {
-        const char c = line[i];
-        if (c == '"') {
-            for (++i; i < line.size() && line[i] != '"'; ++i) {
-                if (line[i] == '\\') ++i;
-            }
-            ++i;
-        } else if (c == '-' || (c >= '0' && c <= '9')) {
-            const std::size_t start = i;
-            while (i < line.size() && (std::string_view("0123456789+-.eE").find(line[i]) != std::string_view::npos)) ++i;
-            numbers.emplace_back(line.substr(start, i - start));
-        } else {
-            ++i;
-        }
-    }
-    return numbers;
-}
 
 // Reads one line as it is lexed and stops at the first thing it cannot use.
 class LineReader final : public nlohmann::json_sax<nlohmann::json> {
@@ -220,7 +200,7 @@ private:
         if (decimals != std::floor(decimals) || decimals < 0 || decimals > kMaxDecimals) {
             return Fail("\"decimales\" de " + operand_ + " debe ser un entero de 0 a 6");
         }
-        const double scale = std::pow(10.0, decimals);
+        const double scale = PowerOfTen(static_cast<std::size_t>(decimals));
         const double from = std::ceil(rangeValues_[0] * scale);
         const double to = std::floor(rangeValues_[1] * scale);
         if (!(from <= to)) return Fail("rango imposible en " + operand_ + ": \"desde\" pasa de \"hasta\"");

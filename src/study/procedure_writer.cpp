@@ -37,17 +37,6 @@ std::size_t TokenEnd(std::string_view formula, std::size_t i) {
     return i;
 }
 
-// A number as mathematics: "1e+16" is 1 \cdot 10^{16}.
-std::string LatexNumber(std::string_view number) {
-    const std::size_t e = number.find('e');
-    if (e == std::string_view::npos) return std::string(number);
-    std::string_view exponent = number.substr(e + 1);
-    const bool negative = exponent[0] == '-';
-    if (exponent[0] == '-' || exponent[0] == '+') exponent.remove_prefix(1);
-    while (exponent.size() > 1 && exponent[0] == '0') exponent.remove_prefix(1);
-    return std::string(number.substr(0, e)) + " \\cdot 10^{" + (negative ? "-" : "") + std::string(exponent) + "}";
-}
-
 // A formula of the program's own, or a value, as LaTeX mathematics:
 // "√x1" is \sqrt{x_{1}}, "*" is \cdot.
 std::string LatexMath(std::string_view formula) {

@@ -45,6 +45,8 @@ struct ScaleTerm {
     std::string abbreviation;  // "MDB", "3", "1/5"; for a scale of the problem's own, its key
     std::string name;          // "medianamente buena"; empty where the term has no other name
     Fuzzy value{};
+    // Written with four numbers: a trapezoid counts for the default distance.
+    bool fourComponents = false;
 };
 struct Scale {
     std::string name;  // "chen", "saaty"; empty for a scale the problem gives

@@ -1,0 +1,27 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <utility>
+#include <vector>
+
+namespace trelvani::decision {
+
+// A JSON value as the problem's reader needs it: numbers keep their text as
+// written, and an object keeps its members in order. Repeated keys, nesting
+// deeper than any problem needs, and malformed JSON are refused while the
+// line is lexed.
+struct JsonValue {
+    enum class Kind { Null, Boolean, Number, String, Array, Object };
+    Kind kind = Kind::Null;
+    std::string text;  // a string's value, or a number as written
+    std::vector<JsonValue> items;
+    std::vector<std::pair<std::string, JsonValue>> members;
+
+    const JsonValue* Member(std::string_view key) const;
+};
+
+// Throws DecisionError.
+JsonValue ParseJson(std::string_view line);
+
+}  // namespace trelvani::decision
