@@ -4,7 +4,8 @@
 
 #include <benchmark/benchmark.h>
 
-#include "batch/session.h"
+#include "protocol/session.h"
+#include "study/cuts/cut_replies.h"
 
 namespace {
 
@@ -18,8 +19,9 @@ std::string Levels() {
 }
 
 void Answer(benchmark::State& state, const std::string& line) {
-    trelvani::batch::Session session;
-    trelvani::batch::StringOutput out;
+    trelvani::CutReplies cuts;
+    trelvani::protocol::Session session(cuts);
+    trelvani::protocol::StringOutput out;
     for (auto _ : state) {
         out.text.clear();
         session.Handle(line, out);

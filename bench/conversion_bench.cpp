@@ -9,9 +9,9 @@
 
 #include <benchmark/benchmark.h>
 
-#include "fields/number_to_text.h"
-#include "fields/text_to_number.h"
-#include "ops/buttons.h"
+#include "core/buttons.h"
+#include "core/number_to_text.h"
+#include "core/text_to_number.h"
 
 namespace {
 

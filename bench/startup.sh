@@ -20,7 +20,7 @@ for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
 unset QT_QPA_PLATFORM
 
 map=./build/bench/bench/time_to_map
-calculator=./build/bench/src/app/trelvani
+calculator=./build/bench/src/programs/desktop/trelvani
 bare=./build/bench/bench/bare_window
 # One warm-up each: font and plugin caches.
 "$map" "$calculator" >/dev/null

@@ -12,9 +12,10 @@
 
 #include <nlohmann/json.hpp>
 
-#include "batch/line_reader.h"
-#include "batch/session.h"
-#include "ops/buttons.h"
+#include "core/buttons.h"
+#include "protocol/line_reader.h"
+#include "protocol/session.h"
+#include "study/cuts/cut_replies.h"
 
 namespace {
 
@@ -58,7 +59,7 @@ bool IsRequest(std::string_view line, const json& document) {
 
 // The input as it may arrive from a pipe: in reads of any size, here
 // from 1 byte to `largest`, chosen by a generator seeded from the input.
-class SplitSource final : public trelvani::batch::ByteSource {
+class SplitSource final : public trelvani::protocol::ByteSource {
 public:
     SplitSource(std::string_view input, std::size_t largest) : input_(input), largest_(largest), state_(input.size()) {}
     std::size_t Read(char* into, std::size_t capacity) override {
@@ -81,8 +82,9 @@ private:
 // line limit brings overlong lines within the fuzzer's reach.
 std::string AnswerAll(std::string_view input, std::size_t largestRead) {
     SplitSource source(input, largestRead);
-    trelvani::batch::StringOutput out;
-    const bool valid = trelvani::batch::AnswerLines(source, out, 64);
+    trelvani::protocol::StringOutput out;
+    trelvani::CutReplies cuts;
+    const bool valid = trelvani::protocol::AnswerLines(source, out, cuts, 64);
     return out.text + (valid ? "valid" : "invalid");
 }
 
@@ -94,7 +96,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::string whole = AnswerAll(input, input.size() + 1);
     for (std::size_t largest : {1u, 3u, 17u}) Check(AnswerAll(input, largest) == whole, "replies depend on the reads", input);
 
-    trelvani::batch::Session session;
+    trelvani::CutReplies cuts;
+    trelvani::protocol::Session session(cuts);
     for (std::size_t start = 0; start <= input.size();) {
         std::size_t end = input.find('\n', start);
         if (end == std::string_view::npos) end = input.size();
@@ -102,7 +105,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         start = end + 1;
 
         const trelvani::MemoryControls before = session.controls();
-        trelvani::batch::StringOutput reply;
+        trelvani::protocol::StringOutput reply;
         const bool valid = session.Handle(line, reply);
         const json answer = json::parse(reply.text, nullptr, false);
         Check(answer.is_object() && answer.contains(valid ? "texts" : "invalid"), "malformed reply", line);

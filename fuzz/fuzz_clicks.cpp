@@ -6,7 +6,7 @@
 #include <string_view>
 
 #include "click_invariants.h"
-#include "ops/buttons.h"
+#include "core/buttons.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     trelvani::MemoryControls controls;

@@ -10,7 +10,7 @@
 #include <string>
 #include <string_view>
 
-#include "fields/number_to_text.h"
+#include "core/number_to_text.h"
 
 namespace {
 

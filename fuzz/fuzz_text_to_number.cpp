@@ -9,8 +9,8 @@
 #include <string>
 #include <string_view>
 
-#include "fields/runtime_error.h"
-#include "fields/text_to_number.h"
+#include "core/runtime_error.h"
+#include "core/text_to_number.h"
 
 namespace {
 

@@ -11,8 +11,8 @@ cmake --preset release >/dev/null
 cmake --build --preset release
 cpack --preset deb >/dev/null
 deb=build/release/trelvani_1.00_amd64.deb
-desktop-file-validate src/app/io.github.trelvani.Trelvani.desktop
-appstreamcli validate --no-net src/app/io.github.trelvani.Trelvani.metainfo.xml >/dev/null
+desktop-file-validate src/programs/desktop/io.github.trelvani.Trelvani.desktop
+appstreamcli validate --no-net src/programs/desktop/io.github.trelvani.Trelvani.metainfo.xml >/dev/null
 lintian --fail-on error,warning "$deb" 2>&1 | grep -v 'root privileges' || true
 lintian --fail-on error,warning "$deb" >/dev/null 2>&1
 echo "Paquete: $deb"

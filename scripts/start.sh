@@ -5,4 +5,4 @@ cd "$(dirname "$0")/.."
 bash scripts/deps.sh build app
 cmake --preset release >/dev/null
 cmake --build --preset release --target trelvani
-exec ./build/release/src/app/trelvani "$@"
+exec ./build/release/src/programs/desktop/trelvani "$@"

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "ops/buttons.h"
+#include "core/buttons.h"
 
 namespace trelvani {
 namespace {

@@ -6,9 +6,9 @@
 #include <string_view>
 #include <vector>
 
-#include "fields/controls.h"
-#include "fields/runtime_error.h"
-#include "fields/steps.h"
+#include "core/controls.h"
+#include "core/runtime_error.h"
+#include "core/steps.h"
 
 namespace trelvani {
 

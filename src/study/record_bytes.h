@@ -4,8 +4,8 @@
 #include <string_view>
 
 #include "study/click_record.h"
-#include "study/cut_section.h"
-#include "study/history.h"
+#include "study/cuts/cut_section.h"
+#include "study/history/history.h"
 
 namespace trelvani {
 

@@ -5,12 +5,14 @@
 #include <cstddef>
 #include <string_view>
 
-#include "batch/session.h"
+#include "protocol/session.h"
+#include "study/cuts/cut_replies.h"
 
 namespace {
 
-trelvani::batch::Session g_session;
-trelvani::batch::StringOutput g_reply;
+trelvani::CutReplies g_cuts;
+trelvani::protocol::Session g_session(g_cuts);
+trelvani::protocol::StringOutput g_reply;
 
 }  // namespace
 
@@ -21,7 +23,7 @@ extern "C" {
 EMSCRIPTEN_KEEPALIVE const char* trelvani_batch_handle(const char* line, std::size_t length,
                                                        std::size_t* replyLength) {
     *replyLength = 0;
-    if (trelvani::batch::IsBlank(std::string_view(line, length))) return nullptr;
+    if (trelvani::protocol::IsBlank(std::string_view(line, length))) return nullptr;
     g_reply.text.clear();
     g_session.Handle(std::string_view(line, length), g_reply);
     *replyLength = g_reply.text.size();

@@ -9,7 +9,7 @@
 #include <string>
 #include <string_view>
 
-#include "batch/line_reader.h"
+#include "protocol/line_reader.h"
 #include "study/decision/problem_reading.h"
 #include "study/decision/reply.h"
 #include "study/decision/solution.h"
@@ -18,7 +18,7 @@ namespace {
 
 // One line handed in from JavaScript, read as the program reads its input:
 // the same limit, the same blank lines skipped.
-class LineBytes final : public trelvani::batch::ByteSource {
+class LineBytes final : public trelvani::protocol::ByteSource {
 public:
     explicit LineBytes(std::string_view bytes) : rest_(bytes) {}
     std::size_t Read(char* into, std::size_t capacity) override {
@@ -43,10 +43,10 @@ extern "C" {
 // gets none (a null pointer), as in trelvani-decision.
 EMSCRIPTEN_KEEPALIVE const char* trelvani_decision_handle(const char* line, std::size_t length,
                                                           std::size_t* replyLength) {
-    using Status = trelvani::batch::LineReader::Status;
+    using Status = trelvani::protocol::LineReader::Status;
     *replyLength = 0;
     LineBytes bytes(std::string_view(line, length));
-    trelvani::batch::LineReader lines(bytes, trelvani::decision::kMaxProblemBytes);
+    trelvani::protocol::LineReader lines(bytes, trelvani::decision::kMaxProblemBytes);
     std::string problem;
     const Status status = lines.Next(problem);
     if (status == Status::End || (status == Status::Line && problem.empty())) return nullptr;

@@ -11,10 +11,10 @@
 #include <string>
 #include <string_view>
 
-#include "fields/json_text.h"
-#include "study/exercise_documents.h"
-#include "study/exercise_link.h"
+#include "study/exercises/exercise_documents.h"
+#include "study/exercises/exercise_link.h"
 #include "study/record_bytes.h"
+#include "text/json_text.h"
 
 namespace {
 

@@ -8,17 +8,17 @@
 #include <string>
 #include <string_view>
 
-#include "window/control_table.h"
-#include "fields/controls.h"
-#include "fields/json_text.h"
-#include "fields/operand_io.h"
-#include "fields/runtime_error.h"
-#include "ops/buttons.h"
+#include "core/buttons.h"
+#include "core/controls.h"
+#include "core/operand_io.h"
+#include "core/runtime_error.h"
 #include "study/announcement.h"
-#include "study/answer_key.h"
-#include "study/cut_reading.h"
-#include "study/history.h"
+#include "study/check/answer_key.h"
+#include "study/cuts/cut_reading.h"
+#include "study/history/history.h"
 #include "study/record_bytes.h"
+#include "text/json_text.h"
+#include "window/control_table.h"
 
 namespace {
 

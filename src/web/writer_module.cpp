@@ -6,12 +6,12 @@
 #include <string>
 #include <string_view>
 
-#include "fields/json_text.h"
-#include "fields/steps.h"
-#include "study/cut_writer.h"
-#include "study/history.h"
-#include "study/procedure_writer.h"
+#include "core/steps.h"
+#include "study/cuts/cut_writer.h"
+#include "study/history/history.h"
+#include "study/procedure/procedure_writer.h"
 #include "study/record_bytes.h"
+#include "text/json_text.h"
 
 namespace {
 

@@ -5,7 +5,7 @@
 #include <string>
 #include <string_view>
 
-#include "fields/controls.h"
+#include "core/controls.h"
 
 namespace trelvani::window {
 

@@ -2,7 +2,7 @@
 #include <charconv>
 #include <vector>
 
-#include "fields/json_text.h"
+#include "text/json_text.h"
 #include "window/control_table.h"
 
 namespace trelvani::window {

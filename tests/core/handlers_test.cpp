@@ -4,8 +4,8 @@
 
 #include <gtest/gtest.h>
 
-#include "fields/controls.h"
-#include "ops/buttons.h"
+#include "core/buttons.h"
+#include "core/controls.h"
 
 namespace trelvani {
 namespace {

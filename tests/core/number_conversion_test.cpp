@@ -5,10 +5,10 @@
 
 #include <gtest/gtest.h>
 
-#include "fields/checked_arithmetic.h"
-#include "fields/number_to_text.h"
-#include "fields/runtime_error.h"
-#include "fields/text_to_number.h"
+#include "core/checked_arithmetic.h"
+#include "core/number_to_text.h"
+#include "core/runtime_error.h"
+#include "core/text_to_number.h"
 
 namespace trelvani {
 namespace {

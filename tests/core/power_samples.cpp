@@ -9,7 +9,7 @@
 #include <random>
 #include <string>
 
-#include "fields/power.h"
+#include "core/power.h"
 
 namespace {
 

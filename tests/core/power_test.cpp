@@ -5,7 +5,7 @@
 
 #include <gtest/gtest.h>
 
-#include "fields/power.h"
+#include "core/power.h"
 
 namespace trelvani {
 namespace {

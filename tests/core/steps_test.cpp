@@ -8,9 +8,9 @@
 
 #include <gtest/gtest.h>
 
-#include "fields/controls.h"
-#include "fields/steps.h"
-#include "ops/buttons.h"
+#include "core/buttons.h"
+#include "core/controls.h"
+#include "core/steps.h"
 
 namespace trelvani {
 namespace {

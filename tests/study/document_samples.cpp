@@ -6,12 +6,12 @@
 #include <iostream>
 #include <string>
 
-#include "fields/controls.h"
-#include "ops/buttons.h"
-#include "study/cut_reading.h"
-#include "study/cut_writer.h"
-#include "study/history.h"
-#include "study/procedure_writer.h"
+#include "core/buttons.h"
+#include "core/controls.h"
+#include "study/cuts/cut_reading.h"
+#include "study/cuts/cut_writer.h"
+#include "study/history/history.h"
+#include "study/procedure/procedure_writer.h"
 
 namespace {
 

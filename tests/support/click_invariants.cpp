@@ -1,7 +1,7 @@
 #include "click_invariants.h"
 
-#include "fields/number_to_text.h"
-#include "fields/operand_io.h"
+#include "core/number_to_text.h"
+#include "core/operand_io.h"
 
 namespace trelvani::testing {
 namespace {

@@ -4,9 +4,9 @@
 #include <string>
 #include <string_view>
 
-#include "fields/controls.h"
-#include "fields/runtime_error.h"
-#include "fields/steps.h"
+#include "core/controls.h"
+#include "core/runtime_error.h"
+#include "core/steps.h"
 
 namespace trelvani::testing {
 

@@ -330,7 +330,7 @@ class Page(unittest.TestCase):
         self.assertEqual(self.browser.find_elements(By.CSS_SELECTOR, "#cortes [aria-live], #cortes [role=alert]"), [])
 
     def test_exercise_documents_are_the_programs_byte_for_byte(self):
-        folder = pathlib.Path(__file__).resolve().parent.parent / "exercises"
+        folder = pathlib.Path(__file__).resolve().parent.parent / "programs" / "exercises"
         self.browser.execute_script("""
             document.getElementById("ListaEjercicios").value = arguments[0];
             window.saved = [];

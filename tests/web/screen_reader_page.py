@@ -5,7 +5,7 @@ spoken, a repeated message twice, an error's text once when its dialog opens
 and the button again when it closes, Tab goes on from "Borrar todo" into the
 sections, the history reads as a table after the dialog, and the exercise
 section's controls are named by what they show. Run under Xvfb
-in a D-Bus session of its own (see tests/app/screen_reader_test.sh).
+in a D-Bus session of its own (see tests/programs/desktop/screen_reader_test.sh).
 Usage: screen_reader_page.py chromium|firefox PAGE DEBUG_FILE"""
 import os
 import pathlib
@@ -14,7 +14,7 @@ import sys
 import tempfile
 import time
 
-sys.path.insert(0, str(pathlib.Path(__file__).resolve().parent.parent / "app"))
+sys.path.insert(0, str(pathlib.Path(__file__).resolve().parent.parent / "programs" / "desktop"))
 from orca_listening import Orca  # noqa: E402
 
 engine, page, debug_file = sys.argv[1:4]

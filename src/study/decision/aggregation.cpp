@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "fields/power.h"
+#include "core/power.h"
 
 namespace trelvani::decision {
 namespace {

@@ -2,7 +2,7 @@
 #include <cmath>
 #include <string>
 
-#include "fields/power.h"
+#include "core/power.h"
 #include "study/decision/aggregation.h"
 #include "study/decision/checked.h"
 #include "study/decision/defuzzification.h"

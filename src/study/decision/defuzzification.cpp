@@ -2,9 +2,9 @@
 
 #include <limits>
 
-#include "fields/runtime_error.h"
-#include "ops/centroid.h"
-#include "ops/vertex_means.h"
+#include "core/centroid.h"
+#include "core/runtime_error.h"
+#include "core/vertex_means.h"
 
 namespace trelvani::decision {
 namespace {

@@ -1,6 +1,6 @@
 #include "study/decision/entry_reading.h"
 
-#include "fields/floating_charconv.h"
+#include "core/floating_charconv.h"
 
 namespace trelvani::decision {
 namespace {

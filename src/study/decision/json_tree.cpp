@@ -5,7 +5,7 @@
 #include <nlohmann/json.hpp>
 
 #include "study/decision/problem.h"
-#include "study/json_number_texts.h"
+#include "text/json_number_texts.h"
 
 namespace trelvani::decision {
 namespace {

@@ -2,10 +2,10 @@
 
 #include <new>
 
-#include "fields/json_text.h"
-#include "fields/steps.h"
+#include "core/steps.h"
 #include "study/decision/conventions.h"
 #include "study/decision/problem_reading.h"
+#include "text/json_text.h"
 
 namespace trelvani::decision {
 namespace {

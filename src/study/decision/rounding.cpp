@@ -5,7 +5,7 @@
 #include <cmath>
 #include <cstdint>
 
-#include "fields/floating_charconv.h"
+#include "core/floating_charconv.h"
 
 namespace trelvani::decision {
 

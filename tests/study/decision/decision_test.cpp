@@ -8,9 +8,9 @@
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
 
-#include "fields/controls.h"
-#include "fields/steps.h"
-#include "ops/handlers.h"
+#include "core/controls.h"
+#include "core/handlers/handlers.h"
+#include "core/steps.h"
 #include "study/decision/defuzzification.h"
 #include "study/decision/problem_reading.h"
 #include "study/decision/reply.h"

@@ -1,5 +1,5 @@
 #include "study/decision/documents/worked_document.h"
-#include "study/markup_escapes.h"
+#include "text/markup_escapes.h"
 
 namespace trelvani::decision {
 namespace {

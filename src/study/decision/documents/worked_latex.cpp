@@ -2,7 +2,7 @@
 
 #include "study/decision/documents/worked_document.h"
 #include "study/decision/documents/worked_notation.h"
-#include "study/document_escapes.h"
+#include "text/document_escapes.h"
 
 namespace trelvani::decision {
 namespace {

@@ -1,5 +1,5 @@
 #include "study/decision/documents/worked_document.h"
-#include "study/document_escapes.h"
+#include "text/document_escapes.h"
 
 namespace trelvani::decision {
 namespace {

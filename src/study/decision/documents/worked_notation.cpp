@@ -1,7 +1,7 @@
 #include "study/decision/documents/worked_notation.h"
 
-#include "fields/steps.h"
-#include "study/document_escapes.h"
+#include "core/steps.h"
+#include "text/document_escapes.h"
 
 namespace trelvani::decision {
 namespace {

@@ -1,6 +1,6 @@
 #include "study/decision/documents/worked_parts.h"
 
-#include "fields/steps.h"
+#include "core/steps.h"
 
 namespace trelvani::decision::worked {
 

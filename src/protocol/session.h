@@ -1,0 +1,74 @@
+#pragma once
+
+#include <cstddef>
+#include <initializer_list>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "core/controls.h"
+#include "core/runtime_error.h"
+#include "protocol/cut_answers.h"
+
+namespace trelvani::protocol {
+
+// The longest line a session takes. Far beyond any real box text, and it
+// bounds what one line can make the program hold.
+inline constexpr std::size_t kMaxLineBytes = std::size_t{4} << 20;
+
+// The reason given for a line that could not be held in memory.
+inline constexpr std::string_view kNoMemoryReason = "memoria insuficiente para esta línea";
+
+// Where a reply goes. A long reply arrives in pieces, so it is never held
+// whole; a failed write throws.
+class ReplyOutput {
+public:
+    virtual ~ReplyOutput() = default;
+    virtual void Write(std::string_view piece) = 0;
+    // Ends a reply; where a person or a program waits for it, it goes out now.
+    virtual void EndLine() { Write("\n"); }
+};
+
+class StringOutput final : public ReplyOutput {
+public:
+    void Write(std::string_view piece) override { text.append(piece); }
+    std::string text;
+};
+
+// One line of a batch session: checks its shape as it is read, applies its
+// "set", runs its "click" and writes the reply (without the newline).
+class Session {
+public:
+    // `cuts` answers a request's "alpha" and "conventions"; it outlives the session.
+    explicit Session(CutAnswers& cuts) : cuts_(cuts) {}
+
+    // True when the line was valid. An invalid line changes nothing.
+    bool Handle(std::string_view line, ReplyOutput& out);
+    // The answer to a line that never reached Handle, such as one too long.
+    static void Reject(std::string_view reason, ReplyOutput& out);
+
+    const MemoryControls& controls() const { return controls_; }
+
+private:
+    CutAnswers& cuts_;
+    MemoryControls controls_;
+};
+
+// A reply as the session writes it: the texts of every box and Mensajes,
+// the error, then each of `extras` (",\"steps\":", "[…]" and the like).
+// It never allocates.
+void WriteReply(ReplyOutput& out, const MemoryControls& controls, const std::optional<RuntimeError>& error,
+                std::initializer_list<std::string_view> extras);
+
+// True for a line with nothing but JSON white space: it gets no reply.
+bool IsBlank(std::string_view line);
+
+class ByteSource;
+
+// Answers every line of `in` in one session, each as soon as it has arrived.
+// True when every line was valid. A failed read (ReadFailure) or write (the
+// output's own exception) ends it; std::bad_alloc leaves it only where no
+// reply could be given at all.
+bool AnswerLines(ByteSource& in, ReplyOutput& out, CutAnswers& cuts, std::size_t limit = kMaxLineBytes);
+
+}  // namespace trelvani::protocol

@@ -1,0 +1,119 @@
+#include "study/check/answer_key.h"
+
+#include <algorithm>
+#include <optional>
+
+#include "core/checked_arithmetic.h"
+#include "core/number_to_text.h"
+#include "text/json_text.h"
+
+namespace trelvani {
+namespace {
+
+constexpr std::string_view kNotCrossedSubtraction =
+    "¿restó sin cruzar los componentes? La resta los cruza: z1 = x1 - y4, z2 = x2 - y3, z3 = x3 - y2, z4 = x4 - y1.";
+constexpr std::string_view kNotCrossedDivision =
+    "¿dividió sin cruzar los componentes? La división los cruza: z1 = x1 / y4, z2 = x2 / y3, z3 = x3 / y2, "
+    "z4 = x4 / y1.";
+constexpr std::string_view kDirectSum =
+    "¿sumó x4 + y4 directamente? El cuarto componente pasa por los anchos, redondeados a precisión simple.";
+constexpr std::string_view kCornerNotCandidate =
+    "¿tomó x4 · y4 como cuarto componente? Aquí c = z1 + p es mayor, y es el que se queda.";
+constexpr std::string_view kCandidateNotCorner =
+    "¿tomó c = z1 + p como cuarto componente? Aquí q = y4 · x4 es mayor, y es el que se queda.";
+
+std::optional<double> Listed(const StepList& steps, std::string_view name) {
+    for (auto step = steps.rbegin(); step != steps.rend(); ++step) {
+        if (step->name == name) return step->value;
+    }
+    return std::nullopt;
+}
+
+std::string TextOf(double value, bool single) {
+    return single ? NumberToText(static_cast<float>(value)).str() : NumberToText(value).str();
+}
+
+const std::string_view kZ[] = {"z1", "z2", "z3", "z4"};
+const std::string_view kX[] = {"x1", "x2", "x3", "x4"};
+const std::string_view kY[] = {"y1", "y2", "y3", "y4"};
+
+}  // namespace
+
+void AnswerKey::Update(std::string_view button, const StepList& steps) {
+    if (steps.empty() || steps.back().error) return;
+    if (button == "DEFUZY") {
+        if (const auto centroid = Listed(steps, "D")) results_[4] = {TextOf(*centroid, true), *centroid, {}};
+        return;
+    }
+    const std::string_view* names = kZ;
+    if (button == "Maximo" || button == "Minimo") {
+        const StepList::const_iterator outcome =
+            std::find_if(steps.begin(), steps.end(), [](const Step& step) { return step.name == "Z"; });
+        if (outcome == steps.end()) return;
+        names = outcome->formula == "X" ? kX : kY;
+    }
+    for (std::size_t i = 0; i < 4; ++i) {
+        const auto value = Listed(steps, names[i]);
+        if (!value) return;
+        results_[i] = {TextOf(*value, i == 3), *value, {}};
+    }
+
+    // What a slip would have given, from the operands the click read.
+    const auto slip = [&](std::size_t i, std::string_view message, auto compute) {
+        try {
+            const double value = compute();
+            if (TextOf(value, i == 3) != results_[i].text) results_[i].slips.push_back({value, message});
+        } catch (const RuntimeError&) {
+        }
+    };
+    const auto x = [&](std::size_t i) { return *Listed(steps, kX[i]); };
+    const auto y = [&](std::size_t i) { return *Listed(steps, kY[i]); };
+    for (std::size_t i = 0; i < 4; ++i) {
+        const auto single = [i](double value) { return i == 3 ? static_cast<double>(RoundToSingle(value)) : value; };
+        if (button == "Resta") slip(i, kNotCrossedSubtraction, [&] { return single(Subtract(x(i), y(i))); });
+        if (button == "Division") slip(i, kNotCrossedDivision, [&] { return single(Divide(x(i), y(i))); });
+    }
+    if (button == "Suma") slip(3, kDirectSum, [&] { return static_cast<double>(RoundToSingle(Add(x(3), y(3)))); });
+    if (button == "Multiplicacion") {
+        const bool keptCandidate = std::find_if(steps.begin(), steps.end(), [](const Step& step) {
+                                       return step.name == "z4" && step.formula == "c";
+                                   }) != steps.end();
+        if (keptCandidate) {
+            slip(3, kCornerNotCandidate, [&] { return *Listed(steps, "q"); });
+        } else {
+            slip(3, kCandidateNotCorner, [&] { return *Listed(steps, "c"); });
+        }
+    }
+}
+
+std::string VerdictJson(const Verdict& verdict) {
+    std::string out = "{\"reading\":";
+    out.append(std::to_string(static_cast<int>(verdict.reading)))
+        .append(",\"agrees\":")
+        .append(verdict.agrees ? "true" : "false")
+        .append(",\"value\":");
+    AppendJsonString(out, verdict.value);
+    out += ",\"slip\":";
+    AppendJsonString(out, verdict.slip);
+    return out + "}";
+}
+
+Verdict AnswerKey::Judge(std::size_t result, std::string_view hand) const {
+    Verdict verdict;
+    HandNumber written;
+    verdict.reading = ReadHandNumber(hand, written);
+    const Result& expected = results_[result];
+    verdict.value = expected.text;
+    if (verdict.reading != HandReading::Number || expected.text.empty()) return verdict;
+    verdict.agrees = AgreesToWrittenDigits(written, ExactDecimal(expected.value));
+    if (verdict.agrees) return verdict;
+    for (const Slip& slip : expected.slips) {
+        if (AgreesToWrittenDigits(written, ExactDecimal(slip.value))) {
+            verdict.slip = slip.message;
+            break;
+        }
+    }
+    return verdict;
+}
+
+}  // namespace trelvani

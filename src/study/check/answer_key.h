@@ -1,0 +1,60 @@
+#pragma once
+
+#include <array>
+#include <cstddef>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "core/steps.h"
+#include "study/check/hand_number.h"
+
+namespace trelvani {
+
+// The results a student may check by hand: ZI, ZII, ZIII, ZIV and Def.
+inline constexpr std::size_t kCheckedResults = 5;
+
+struct Verdict {
+    HandReading reading = HandReading::Empty;
+    bool agrees = false;
+    // The calculator's text for the result; empty while nothing computed it.
+    std::string value;
+    // A well-known slip that gives the hand result instead, if one does.
+    std::string_view slip;
+};
+
+// What the calculator computed for Z and Def, taken from the clicks' own
+// steps, with the results that well-known slips would have given instead.
+// A verdict for the page: {"reading": 0 empty, 1 not a number, 2 a number;
+// "agrees"; "value", the calculator's text; "slip"}.
+std::string VerdictJson(const Verdict& verdict);
+
+class AnswerKey {
+public:
+    struct Slip {
+        double value;
+        std::string_view message;
+    };
+    struct Result {
+        std::string text;
+        double value = 0.0;
+        std::vector<Slip> slips;
+    };
+
+    // Takes in a click's steps. Results the click did not compute, or all of
+    // them if it failed, keep what they had.
+    void Update(std::string_view button, const StepList& steps);
+
+    // Judges a hand result against the value the click computed, to the
+    // digits written: the box's text agrees, and so does the value as the
+    // steps list it.
+    Verdict Judge(std::size_t result, std::string_view hand) const;
+
+    // What the clicks so far computed for a result, and its slips.
+    const Result& Expected(std::size_t result) const { return results_[result]; }
+
+private:
+    std::array<Result, kCheckedResults> results_;
+};
+
+}  // namespace trelvani

@@ -1,0 +1,93 @@
+#include "study/exercises/exercise_documents.h"
+
+#include <cmath>
+
+#include "core/powers_of_ten.h"
+#include "core/steps.h"
+#include "study/exercises/exercise_link.h"
+
+namespace trelvani {
+
+std::optional<ExerciseFormat> ExerciseFormatNamed(std::string_view name) {
+    constexpr std::pair<std::string_view, ExerciseFormat> kFormats[] = {
+        {"latex", ExerciseFormat::Latex}, {"markdown", ExerciseFormat::Markdown}, {"html", ExerciseFormat::Html},
+        {"moodle", ExerciseFormat::Moodle}, {"gift", ExerciseFormat::Gift},       {"json", ExerciseFormat::Json},
+    };
+    for (const auto& [formatName, format] : kFormats) {
+        if (formatName == name) return format;
+    }
+    return std::nullopt;
+}
+
+std::string ExerciseDocument(ExerciseFormat format, const ExerciseSet& set, const DocumentOptions& options) {
+    switch (format) {
+    case ExerciseFormat::Latex: return ExercisesAsLatex(set, options);
+    case ExerciseFormat::Markdown: return ExercisesAsMarkdown(set, options);
+    case ExerciseFormat::Html: return ExercisesAsHtml(set, options);
+    case ExerciseFormat::Moodle: return ExercisesAsMoodle(set, options);
+    case ExerciseFormat::Gift: return ExercisesAsGift(set, options);
+    case ExerciseFormat::Json: break;
+    }
+    return ExercisesAsJson(set, options);
+}
+
+bool UsableLinkBase(std::string_view base) {
+    const std::size_t colon = base.find(':');
+    if (colon == std::string_view::npos || colon > base.find('/')) return base.find('#') == std::string_view::npos;
+    const std::string_view scheme = base.substr(0, colon);
+    return (scheme == "http" || scheme == "https" || scheme == "file") && base.find('#') == std::string_view::npos;
+}
+
+std::string ExerciseLinkOf(const Exercise& exercise, std::string_view base) {
+    if (base.empty()) return {};
+    LinkedExercise linked{exercise.x, exercise.y, {}, exercise.given};
+    for (const ExerciseClick& click : exercise.clicks) linked.buttons.emplace_back(click.record.button);
+    return std::string(base).append("#").append(ExerciseFragment(linked));
+}
+
+std::string ExerciseTitle(const Exercise& exercise) { return std::string("Ejercicio ") + std::to_string(exercise.number); }
+
+std::vector<std::string> ResultLines(const Exercise& exercise) {
+    std::vector<std::string> lines;
+    for (const ExerciseClick& click : exercise.clicks) {
+        if (click.numbers.empty() && click.kept.empty()) continue;
+        std::string line = std::string(click.record.button) + " (" + std::string(click.record.caption) + "): ";
+        const bool ranked = !click.kept.empty();
+        for (std::size_t i = 0; i < click.numbers.size(); ++i) {
+            const AskedNumber& number = click.numbers[i];
+            line.append(i == 0 ? "" : ", ").append(number.label).append(" ");
+            line.append(ranked ? number.text : "\"" + number.text + "\"");
+        }
+        if (ranked) line.append("; ").append(kOperandKept).append(": ").append(click.kept);
+        lines.push_back(std::move(line));
+    }
+    return lines;
+}
+
+std::string AskedLabels(const Exercise& exercise) {
+    std::vector<std::string> labels;
+    for (const ExerciseClick& click : exercise.clicks) {
+        for (const AskedNumber& number : click.numbers) labels.push_back(number.label);
+        if (!click.kept.empty()) labels.emplace_back("el operando elegido");
+    }
+    std::string out;
+    for (std::size_t i = 0; i < labels.size(); ++i) {
+        out.append(i == 0 ? "" : i + 1 == labels.size() ? " y " : ", ").append(labels[i]);
+    }
+    return out;
+}
+
+std::string QuizNumber(std::string_view text) {
+    while (!text.empty() && (text.front() == ' ' || text.front() == '\t')) text.remove_prefix(1);
+    if (text.starts_with("-.")) return std::string("-0").append(text.substr(1));
+    if (text.starts_with(".")) return std::string("0").append(text);
+    return std::string(text);
+}
+
+std::string Tolerance(int decimals) { return std::string("0.") + std::string(static_cast<std::size_t>(decimals), '0') + "5"; }
+
+// 0.5 / 10^N is the double nearest half a unit, as 0.5 · 10^-N would be
+// with a correctly rounded power.
+double ToleranceValue(int decimals) { return 0.5 / PowerOfTen(static_cast<std::size_t>(decimals)); }
+
+}  // namespace trelvani

@@ -1,0 +1,56 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "study/exercises/exercise_run.h"
+
+namespace trelvani {
+
+// The documents an exercise list becomes: a student sheet, or with `key`
+// the worked answer key; a quiz always carries its answers, each number
+// within half a unit of the `decimals`-th decimal.
+enum class ExerciseFormat { Latex, Markdown, Html, Moodle, Gift, Json };
+std::optional<ExerciseFormat> ExerciseFormatNamed(std::string_view name);
+
+struct DocumentOptions {
+    bool key = false;
+    int decimals = 2;
+    // With a base, each exercise's link under it: BASE#X=…&botones=….
+    std::string linkBase;
+};
+
+// Whether a base can go before a link: http, https or file, or a path.
+bool UsableLinkBase(std::string_view base);
+// The exercise's link under `base`, "" without a base.
+std::string ExerciseLinkOf(const Exercise& exercise, std::string_view base);
+
+std::string ExerciseDocument(ExerciseFormat format, const ExerciseSet& set, const DocumentOptions& options);
+
+std::string ExercisesAsLatex(const ExerciseSet& set, const DocumentOptions& options);
+std::string ExercisesAsMarkdown(const ExerciseSet& set, const DocumentOptions& options);
+std::string ExercisesAsHtml(const ExerciseSet& set, const DocumentOptions& options);
+std::string ExercisesAsMoodle(const ExerciseSet& set, const DocumentOptions& options);
+std::string ExercisesAsGift(const ExerciseSet& set, const DocumentOptions& options);
+std::string ExercisesAsJson(const ExerciseSet& set, const DocumentOptions& options);
+
+// What the documents share.
+
+// "Ejercicio 3".
+std::string ExerciseTitle(const Exercise& exercise);
+// What a click asks, as a line of the key: "Multiplicacion (X): ZI \" 5\",
+// ZII \" 12\", …", "Maximo (Max): mX 2.5, mY 6.5; operando elegido: Y".
+// None for a click that asks nothing.
+std::vector<std::string> ResultLines(const Exercise& exercise);
+// What the sheet asks the student to find: "ZI, ZII, ZIII, ZIV y Def".
+std::string AskedLabels(const Exercise& exercise);
+// A box text as a quiz's number: no leading blank, a 0 before a leading
+// point (" .5" is "0.5", "-.5" is "-0.5").
+std::string QuizNumber(std::string_view text);
+// Half a unit of the `decimals`-th decimal: 2 gives "0.005".
+std::string Tolerance(int decimals);
+double ToleranceValue(int decimals);
+
+}  // namespace trelvani

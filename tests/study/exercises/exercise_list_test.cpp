@@ -1,0 +1,182 @@
+#include <charconv>
+#include <string>
+#include <variant>
+
+#include <gtest/gtest.h>
+
+#include "study/exercises/exercise_documents.h"
+#include "study/exercises/exercise_link.h"
+#include "text/markup_escapes.h"
+
+namespace trelvani {
+namespace {
+
+std::string ReasonOf(const std::string& list) {
+    const auto read = ReadExerciseList(list);
+    if (const auto* reason = std::get_if<std::string>(&read)) return *reason;
+    const auto run = RunExerciseList(std::get<0>(read));
+    if (const auto* reason = std::get_if<std::string>(&run)) return *reason;
+    return "";
+}
+
+ExerciseSet Exercises(const std::string& list) {
+    return std::get<ExerciseSet>(RunExerciseList(std::get<0>(ReadExerciseList(list))));
+}
+
+TEST(ExerciseList, EachUnusableLineNamedWithItsReason) {
+    const std::string ok = R"({"X": ["1", "2", "3", "4"], "Y": ["5", "6", "7", "8"], "botones": ["Suma"]})";
+    const std::string many(1001, '7');
+    const struct {
+        std::string list, reason;
+    } cases[] = {
+        {ok + "\n\n" + "{\"X\": [1, 2,", "línea 3: JSON no válido"},
+        {"[1]", "línea 1: se esperaba un objeto JSON"},
+        {R"({"X": ["1", "2", "3"], "botones": ["Suma"]})", "línea 1: X debe tener cuatro componentes"},
+        {R"({"Y": ["1", "2", "3", "4", "5"], "botones": ["Suma"]})", "línea 1: Y debe tener cuatro componentes"},
+        {R"({"X": [true, 1, 2, 3], "botones": ["Suma"]})",
+         "línea 1: X debe ser una lista de cuatro textos o números, o un rango"},
+        {R"({"Z": ["1", "2", "3", "4"], "botones": ["Suma"]})", "línea 1: clave desconocida: Z"},
+        {R"({"botones": ["Suma"], "botones": ["Resta"]})", "línea 1: clave repetida: botones"},
+        {R"({"botones": ["Sumar"]})", "línea 1: botón desconocido: Sumar"},
+        {R"({"botones": []})", "línea 1: \"botones\" necesita al menos un botón"},
+        {R"({"X": ["1", "2", "3", "4"]})", "línea 1: falta \"botones\""},
+        {R"({"X": [")" + many + R"(", "2", "3", "4"], "botones": ["Suma"]})", "línea 1: un componente de X pasa de 1000 bytes"},
+        {R"({"enunciado": ")" + std::string(4001, 'a') + R"(", "botones": ["Suma"]})", "línea 1: el enunciado pasa de 4000 bytes"},
+        {"{\"botones\": [\"Suma\"], \"enunciado\": \"" + std::string(70000, 'a') + "\"}", "línea 1: la línea pasa de 64 KiB"},
+        {R"({"variantes": 2, "X": {"desde": 1, "hasta": 2, "decimales": 0}, "botones": ["Suma"]})",
+         "línea 1: \"variantes\" y \"semilla\" van juntas"},
+        {R"({"X": {"desde": 1, "hasta": 2, "decimales": 0}, "botones": ["Suma"]})",
+         "línea 1: un rango necesita \"variantes\" y \"semilla\""},
+        {R"({"variantes": 2, "semilla": 1, "X": {"desde": 3, "hasta": 2, "decimales": 0}, "botones": ["Suma"]})",
+         "línea 1: rango imposible en X: \"desde\" pasa de \"hasta\""},
+        {R"({"variantes": 2, "semilla": 1, "X": {"desde": 1, "hasta": 2, "decimales": 9}, "botones": ["Suma"]})",
+         "línea 1: \"decimales\" de X debe ser un entero de 0 a 6"},
+        {R"({"variantes": 2, "semilla": 1, "X": {"desde": 1, "hasta": 2}, "botones": ["Suma"]})",
+         "línea 1: el rango de X necesita \"desde\", \"hasta\" y \"decimales\""},
+        {R"({"variantes": 1001, "semilla": 1, "botones": ["Suma"]})", "línea 1: \"variantes\" debe ser un entero de 1 a 1000"},
+        {R"({"variantes": 2, "semilla": -1, "botones": ["Suma"]})", "línea 1: \"semilla\" debe ser un entero no negativo"},
+        {ok + "\n" + R"({"variantes": 1000, "semilla": 1, "botones": ["Suma"]})", "línea 2: la lista pasa de 1000 ejercicios"},
+        {"", "la lista no tiene ningún ejercicio"},
+        {R"({"X": ["1", "1", "1", "1"], "botones": ["XZ", "Borrar"]})", "línea 1: el ejercicio no pide ningún resultado"},
+        {ok + "\n" + ok + "\n" + R"({"X": ["1", "2", "3", "4"], "Y": ["0", "0", "0", "5"], "botones": ["Division"]})",
+         "ejercicio 3: División por cero en z2 = x2 / y3"},
+        {R"({"variantes": 3, "semilla": 1, "X": {"desde": 1, "hasta": 2, "decimales": 0}, "Y": {"desde": 0, "hasta": 0, "decimales": 0}, "botones": ["Division"]})",
+         "línea 1: ninguno de 100 sorteos se calcula sin error (División por cero en z1 = x1 / y4)"},
+    };
+    for (const auto& c : cases) EXPECT_EQ(ReasonOf(c.list), c.reason) << c.list.substr(0, 120);
+}
+
+TEST(ExerciseList, NumbersKeepTheirTextVariantsRepeatAndCommasAreWarned) {
+    const ExerciseSet set = Exercises(
+        R"({"X": [2.50, -0, 1e1, "0,5"], "botones": ["Cuadrado"]})" "\n"
+        R"({"variantes": 3, "semilla": 42, "X": {"desde": -1, "hasta": 1, "decimales": 2}, "botones": ["Cuadrado"]})");
+    ASSERT_EQ(set.exercises.size(), 4u);
+    EXPECT_EQ(*set.exercises[0].x, (std::array<std::string, 4>{"2.50", "-0", "1e1", "0,5"}));
+    EXPECT_EQ(set.exercises[0].statement, "Sea X = (2.50; -0; 1e1; 0,5). Calcule Z = X · X.");
+    EXPECT_EQ(set.warnings, std::vector<std::string>{"ejercicio 1: XIV \"0,5\" se lee como 0"});
+    const ExerciseSet again = Exercises(R"({"variantes": 3, "semilla": 42, "X": {"desde": -1, "hasta": 1, "decimales": 2}, "botones": ["Cuadrado"]})");
+    for (std::size_t i = 0; i < 3; ++i) {
+        const auto& x = *set.exercises[1 + i].x;
+        EXPECT_EQ(x, *again.exercises[i].x);
+        double before = -2;
+        for (const std::string& text : x) {
+            double value = 0;
+            std::from_chars(text.data(), text.data() + text.size(), value);
+            EXPECT_TRUE(value >= before && value <= 1 && text.size() - text.find('.') == 3) << text;
+            before = value;
+        }
+    }
+}
+
+TEST(ExerciseList, StatementsSayWhatEachButtonAsks) {
+    const struct {
+        std::string buttons, statement, asked;
+    } cases[] = {
+        {R"("Multiplicacion", "DEFUZY")", "Sean X = (1; 2; 3; 4) e Y = (5; 6; 7; 8). Calcule Z = X · Y y su centroide.",
+         "ZI, ZII, ZIII, ZIV y Def"},
+        {R"("Suma", "XZ", "Resta")",
+         "Sean X = (1; 2; 3; 4) e Y = (5; 6; 7; 8). Calcule Z = X + Y, copie Z en X y calcule Z = X - Y.",
+         "ZI, ZII, ZIII, ZIV, ZI, ZII, ZIII y ZIV"},
+        {R"("Minimo")", "Sean X = (1; 2; 3; 4) e Y = (5; 6; 7; 8). Calcule Z = Min(X, Y).", "mX, mY y el operando elegido"},
+    };
+    for (const auto& c : cases) {
+        const ExerciseSet set = Exercises(R"({"X": ["1", "2", "3", "4"], "Y": ["5", "6", "7", "8"], "botones": [)" + c.buttons + "]}");
+        EXPECT_EQ(set.exercises[0].statement, c.statement);
+        EXPECT_EQ(AskedLabels(set.exercises[0]), c.asked);
+    }
+}
+
+TEST(MarkupEscapes, TypedTextNeverTakesAMeaning) {
+    const std::string hostile = "}{#~=:\\ $&%_^ <b> ]]>";
+    EXPECT_EQ(HtmlText(hostile), "&#125;&#123;#~=:\\ $&amp;%_^ &lt;b&gt; ]]&gt;");
+    EXPECT_EQ(CdataText("a]]>b]]>"), "<![CDATA[a]]]]><![CDATA[>b]]]]><![CDATA[>]]>");
+    // Moodle decodes a Cloze feedback once, then turns "\}" and "\#" into "}" and "#".
+    EXPECT_EQ(ClozeText("}{#~/\"\\# \\} <b>&"),
+              "&#125;&#123;&#35;&#126;&#47;&#34;&amp;#92;&#35; &amp;#92;&#125; &amp;lt;b&amp;gt;&amp;amp;");
+    EXPECT_EQ(GiftText(hostile + "\r\nx"), "\\}\\{\\#\\~\\=\\:\\\\ $&%_^ <b> ]]>\\nx");
+    EXPECT_EQ(QuizNumber(" .5"), "0.5");
+    EXPECT_EQ(QuizNumber("-.25"), "-0.25");
+    EXPECT_EQ(QuizNumber(" 1.5E+20"), "1.5E+20");
+    EXPECT_EQ(Tolerance(0), "0.5");
+    EXPECT_EQ(Tolerance(3), "0.0005");
+}
+
+}  // namespace
+}  // namespace trelvani
+
+namespace trelvani {
+namespace {
+
+TEST(ExerciseLink, FragmentsReadWholeOrNotAtAll) {
+    const struct {
+        std::string fragment, problem;
+    } cases[] = {
+        {"X=1;2;3;4&Y=5;6;7;8&botones=Multiplicacion,DEFUZY", ""},
+        {"Y=%C3%B1;a%3Bb;%26%23%25;+1", ""},
+        {"X=1;2;3&botones=Suma", "X necesita cuatro textos separados por «;»"},
+        {"X=1;2;3;4&Z=1", "clave desconocida: Z"},
+        {"X=1;2;3;4&X=1;2;3;4", "clave repetida: X"},
+        {"X=1;2;3;4&sola", "falta «=» en «sola»"},
+        {"X=%ZZ;2;3;4", "codificación no válida en X"},
+        {"X=%4;2;3;4", "codificación no válida en X"},
+        {"X=%ED%A0%80;2;3;4", "codificación no válida en X"},
+        {"X=%FF;2;3;4", "codificación no válida en X"},
+        {"X=" + std::string(1001, '7') + ";2;3;4", "un texto de X pasa de 1000 bytes"},
+        {"enunciado=" + std::string(4001, 'a') + "&botones=Suma", "el enunciado pasa de 4000 bytes"},
+        {"X=1;2;3;4&botones=Sumar", "botón desconocido: Sumar"},
+        {"X=1;1;1;1&botones=XZ", ""},
+        {"X=" + std::string(16 * 1024, '1'), "el enlace pasa de 16 KiB"},
+    };
+    for (const auto& c : cases) {
+        const FragmentReading reading = ReadExerciseFragment(c.fragment);
+        EXPECT_TRUE(reading.isExercise) << c.fragment.substr(0, 60);
+        EXPECT_EQ(reading.problem, c.problem) << c.fragment.substr(0, 60);
+    }
+    EXPECT_FALSE(ReadExerciseFragment("historial").isExercise);
+    EXPECT_EQ((*ReadExerciseFragment("Y=%C3%B1;a%3Bb;%26%23%25;+1").exercise.y),
+              (std::array<std::string, 4>{"ñ", "a;b", "&#%", "+1"}));
+}
+
+TEST(ExerciseLink, WhatALinkWritesReadsBackAsTyped) {
+    LinkedExercise hostile;
+    hostile.x = std::array<std::string, 4>{"<b>\"x\"</b>", "a;b,c&d#e%f", " 1 + 2 ", "\xF0\x9F\x98\x80 \xC3\xB1"};
+    hostile.y = std::array<std::string, 4>{"", "=", "%41", "'); alert(1); //"};
+    hostile.buttons = {"Suma", "DEFUZY"};
+    hostile.statement = "}{#~=:\\ $&%_^ <b> ]]>";
+    const std::string fragment = ExerciseFragment(hostile);
+    const FragmentReading reading = ReadExerciseFragment(fragment);
+    EXPECT_EQ(reading.problem, "");
+    EXPECT_EQ(reading.exercise.x, hostile.x);
+    EXPECT_EQ(reading.exercise.y, hostile.y);
+    EXPECT_EQ(reading.exercise.buttons, hostile.buttons);
+    EXPECT_EQ(reading.exercise.statement, hostile.statement);
+    // The program's link for a list's exercise is the page's for the same texts.
+    const ExerciseSet set = Exercises(R"({"X": ["1", "2", "3", "4"], "Y": ["5", "6", "7", "8"], "botones": ["Suma"]})");
+    EXPECT_EQ(ExerciseLinkOf(set.exercises[0], "https://ejemplo.es/trelvani.html"),
+              "https://ejemplo.es/trelvani.html#X=1;2;3;4&Y=5;6;7;8&botones=Suma");
+    EXPECT_FALSE(UsableLinkBase("javascript:alert(1)"));
+    EXPECT_TRUE(UsableLinkBase("https://ejemplo.es/t/"));
+}
+
+}  // namespace
+}  // namespace trelvani
