@@ -38,9 +38,9 @@ public:
     bool key(string_t& name) override {
         JsonValue& object = *open_.back();
         for (const auto& member : object.members) {
-            if (member.first == name) return Fail("clave repetida: «" + name + "»");
+            if (member.key == name) return Fail("clave repetida: «" + name + "»");
         }
-        object.members.emplace_back(std::move(name), JsonValue{});
+        object.members.push_back({std::move(name), JsonValue{}});
         return true;
     }
 
@@ -63,7 +63,7 @@ private:
         if (open_.empty()) return root;
         JsonValue& parent = *open_.back();
         if (parent.kind == JsonValue::Kind::Array) return parent.items.emplace_back();
-        return parent.members.back().second;
+        return parent.members.back().value;
     }
 
     bool Put(JsonValue value) {
@@ -99,7 +99,7 @@ private:
 
 const JsonValue* JsonValue::Member(std::string_view key) const {
     for (const auto& member : members) {
-        if (member.first == key) return &member.second;
+        if (member.key == key) return &member.value;
     }
     return nullptr;
 }

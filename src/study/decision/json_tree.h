@@ -2,7 +2,6 @@
 
 #include <string>
 #include <string_view>
-#include <utility>
 #include <vector>
 
 namespace trelvani::decision {
@@ -11,14 +10,23 @@ namespace trelvani::decision {
 // written, and an object keeps its members in order. Repeated keys, nesting
 // deeper than any problem needs, and malformed JSON are refused while the
 // line is lexed.
+struct JsonMember;
+
 struct JsonValue {
     enum class Kind { Null, Boolean, Number, String, Array, Object };
     Kind kind = Kind::Null;
     std::string text;  // a string's value, or a number as written
     std::vector<JsonValue> items;
-    std::vector<std::pair<std::string, JsonValue>> members;
+    std::vector<JsonMember> members;
 
     const JsonValue* Member(std::string_view key) const;
+};
+
+// A struct of its own rather than a std::pair, which clang cannot hold in a
+// vector while JsonValue is still incomplete.
+struct JsonMember {
+    std::string key;
+    JsonValue value;
 };
 
 // Throws DecisionError.

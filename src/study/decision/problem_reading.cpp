@@ -60,11 +60,11 @@ void CheckKeys(const JsonValue& root, Method method) {
     for (const auto& member : root.members) {
         const KeyUse* use = nullptr;
         for (const KeyUse& candidate : kKeys) {
-            if (candidate.key == member.first) use = &candidate;
+            if (candidate.key == member.key) use = &candidate;
         }
-        if (use == nullptr) throw DecisionError("clave desconocida: " + Quoted(member.first));
+        if (use == nullptr) throw DecisionError("clave desconocida: " + Quoted(member.key));
         if (!(method == Method::Ahp ? use->ahp : use->ratings)) {
-            throw DecisionError(Quoted(member.first) + " no se usa en " + std::string(Word(method)));
+            throw DecisionError(Quoted(member.key) + " no se usa en " + std::string(Word(method)));
         }
     }
 }
@@ -135,8 +135,8 @@ Scale ReadScale(const JsonValue& root, ScaleRole role) {
     Scale scale;
     for (const auto& member : value->members) {
         // Named, not bound: a lambda below captures it.
-        const std::string& term = member.first;
-        const auto& numbers = member.second;
+        const std::string& term = member.key;
+        const auto& numbers = member.value;
         if (term.find_first_not_of(" \t\r\n") == std::string::npos) {
             throw DecisionError(Quoted(key) + ": un término está vacío");
         }
