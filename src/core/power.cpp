@@ -28,7 +28,9 @@ constexpr double kRoundingShift = 0x1.8p52;
 constexpr int kTableSteps = 128;
 constexpr int kFirstStep = -38;
 constexpr int kLastStep = 54;
-// exp r is computed as (exp(r / 2^kHalvings))^(2^kHalvings).
+// exp r is 2^(j/kExpSteps) from a table times exp of a remainder below
+// ln 2 / 128; the table itself comes from (exp(r / 2^kHalvings))^(2^kHalvings).
+constexpr int kExpSteps = 64;
 constexpr int kHalvings = 6;
 
 // 2.4 → 2, 2.5 → 2, -3.5 → -4
@@ -132,20 +134,21 @@ DoubleDouble ExpMinusOneShort(DoubleDouble r) {
     return Multiply(r, sum);
 }
 
-// exp(r) − 1 for |r| ≤ ln 2 / 2, squaring back what was halved:
-// (1 + e)² − 1 = 2e + e².
+// exp(r) − 1 for |r| ≤ ln 2 / 2, squaring back what was halved with
+// (1 + e)² − 1 = 2e + e²; for the table only, being slower.
 DoubleDouble ExpMinusOne(DoubleDouble r) {
     DoubleDouble e = ExpMinusOneShort(Scale(r, 1.0 / (1 << kHalvings)));
     for (int i = 0; i < kHalvings; ++i) e = Add(Scale(e, 2.0), Multiply(e, e));
     return e;
 }
 
-// 1 + e with hi the correctly rounded sum of all three terms and lo the rest:
-// {0x1p-53, 0x1p-106} → {1 + 0x1p-52, -0x1p-53}, where adding the parts in
-// turn would make a tie of 1 + 0x1p-53 and round it down to 1.
-DoubleDouble OnePlus(DoubleDouble e) {
-    const DoubleDouble head = TwoSum(1.0, e.hi);
-    const DoubleDouble tail = TwoSum(head.lo, e.lo);
+// a + b.hi + b.lo with hi the correctly rounded sum of all three terms and
+// lo the rest, for |a| > |b|: (1, {0x1p-53, 0x1p-106}) → {1 + 0x1p-52,
+// -0x1p-53}, where adding in turn would make a tie of 1 + 0x1p-53 and round
+// it down to 1.
+DoubleDouble RoundedSum(double a, DoubleDouble b) {
+    const DoubleDouble head = TwoSum(a, b.hi);
+    const DoubleDouble tail = TwoSum(head.lo, b.lo);
     DoubleDouble sum = TwoSum(head.hi, tail.hi);  // exact, hi nearest
     // hi + lo is a tie exactly when hi + 2·lo is the neighbouring double;
     // then the last term says on which side of the tie the value lies.
@@ -157,8 +160,25 @@ DoubleDouble OnePlus(DoubleDouble e) {
     return {sum.hi, sum.lo + tail.lo};
 }
 
+// 2^(j/64) for j = 0 … 63, each from exp of j·ln 2 / 64 − ln 2 for j > 32 so
+// that the argument stays within ln 2 / 2: [32] → sqrt 2.
+const std::array<DoubleDouble, kExpSteps>& ExpTable() {
+    static const auto table = [] {
+        std::array<DoubleDouble, kExpSteps> powers{};
+        for (int j = 0; j < kExpSteps; ++j) {
+            const bool above = j > kExpSteps / 2;
+            const double step = static_cast<double>(above ? j - kExpSteps : j) / kExpSteps;
+            const DoubleDouble value = RoundedSum(1.0, ExpMinusOne(Multiply(kLn2, step)));
+            powers[static_cast<std::size_t>(j)] = above ? Scale(value, 2.0) : value;
+        }
+        return powers;
+    }();
+    return table;
+}
+
 // (hi + lo) · 2^k rounded once to a double, for hi already hi + lo rounded;
-// ties to even, subnormals and overflow included: ({1, 0}, -1075) → 0, ({1, 0x1p-60}, -1075) → 2^-1074.
+// ties to even, subnormals and overflow included: ({1, 0}, -1075) → 0,
+// ({1, 0x1p-60}, -1075) → 2^-1074.
 double RoundScaled(DoubleDouble value, int k) {
     constexpr int kLeastExponent = -1074;  // 2^-1074 is the least subnormal
     constexpr double kSubnormalUnits = 0x1p52;  // 2^-1022 in units of 2^-1074
@@ -176,18 +196,23 @@ double RoundScaled(DoubleDouble value, int k) {
     return std::ldexp(rounded, kLeastExponent);
 }
 
-// exp(y · ln x) = 2^k · exp(r), r = (y·e − k)·ln 2 + y·ln m, where y·e is
-// exact and k the integer nearest y · log2 x.
+// exp(y · ln x) = 2^k · 2^(j/64) · exp(r), r = (y·e − k − j/64)·ln 2 + y·ln m,
+// where y·e is exact and k + j/64 the nearest to y · log2 x.
 double ExpOfProduct(const Logarithm& log, double y) {
     const DoubleDouble exponentPart = TwoProduct(y, log.exponent);
     const DoubleDouble mantissaPart = Multiply(log.logMantissa, y);
     const double log2Result = exponentPart.hi + mantissaPart.hi * kInverseLn2;
     if (log2Result > 1025.0) return std::numeric_limits<double>::infinity();
     if (log2Result < -1077.0) return 0.0;
-    const double k = NearestInteger(log2Result);
-    const DoubleDouble fraction = Add(TwoSum(exponentPart.hi, -k), {exponentPart.lo, 0.0});
+    const double steps = NearestInteger(log2Result * kExpSteps);
+    const double k = std::floor(steps / kExpSteps);
+    const double j = steps - k * kExpSteps;
+    const DoubleDouble fraction = Add(TwoSum(exponentPart.hi, -steps / kExpSteps), {exponentPart.lo, 0.0});
     const DoubleDouble r = Add(Multiply(fraction, kLn2), mantissaPart);
-    return RoundScaled(OnePlus(ExpMinusOne(r)), static_cast<int>(k));
+    const DoubleDouble power = ExpTable()[static_cast<std::size_t>(j)];
+    // 2^(j/64) · (1 + e) = 2^(j/64) + 2^(j/64) · e
+    const DoubleDouble rest = Add({power.lo, 0.0}, Multiply(power, ExpMinusOneShort(r)));
+    return RoundScaled(RoundedSum(power.hi, rest), static_cast<int>(k));
 }
 
 }  // namespace

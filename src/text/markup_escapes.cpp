@@ -13,29 +13,39 @@ std::string Escaped(std::string_view text, std::string_view specials) {
     return out;
 }
 
-}  // namespace
-
-std::string HtmlText(std::string_view typed) {
+// Each character as `entity` gives it, or as it is where that gives
+// nothing; control characters other than line breaks and tabs as U+FFFD.
+template <class Entity>
+std::string WithEntities(std::string_view typed, const Entity& entity) {
     std::string out;
     out.reserve(typed.size());
     for (char c : typed) {
-        switch (c) {
-        case '&': out += "&amp;"; break;
-        case '<': out += "&lt;"; break;
-        case '>': out += "&gt;"; break;
-        case '"': out += "&quot;"; break;
-        case '\'': out += "&#39;"; break;
-        case '{': out += "&#123;"; break;
-        case '}': out += "&#125;"; break;
-        default:
-            if (static_cast<unsigned char>(c) < 0x20 && c != '\n' && c != '\t') {
-                out += "\xEF\xBF\xBD";
-            } else {
-                out += c;
-            }
+        if (const std::string_view replacement = entity(c); !replacement.empty()) {
+            out += replacement;
+        } else if (static_cast<unsigned char>(c) < 0x20 && c != '\n' && c != '\t') {
+            out += "\xEF\xBF\xBD";
+        } else {
+            out += c;
         }
     }
     return out;
+}
+
+}  // namespace
+
+std::string HtmlText(std::string_view typed) {
+    return WithEntities(typed, [](char c) -> std::string_view {
+        switch (c) {
+        case '&': return "&amp;";
+        case '<': return "&lt;";
+        case '>': return "&gt;";
+        case '"': return "&quot;";
+        case '\'': return "&#39;";
+        case '{': return "&#123;";
+        case '}': return "&#125;";
+        default: return {};
+        }
+    });
 }
 
 std::string CdataText(std::string_view html) {
@@ -53,30 +63,22 @@ std::string CdataText(std::string_view html) {
 }
 
 std::string ClozeText(std::string_view typed) {
-    std::string out;
-    out.reserve(typed.size());
-    for (char c : typed) {
+    return WithEntities(typed, [](char c) -> std::string_view {
         switch (c) {
-        case '&': out += "&amp;amp;"; break;
-        case '<': out += "&amp;lt;"; break;
-        case '>': out += "&amp;gt;"; break;
+        case '&': return "&amp;amp;";
+        case '<': return "&amp;lt;";
+        case '>': return "&amp;gt;";
         // Kept an entity after decoding, so no "\}" or "\#" is formed.
-        case '\\': out += "&amp;#92;"; break;
-        case '{': out += "&#123;"; break;
-        case '}': out += "&#125;"; break;
-        case '#': out += "&#35;"; break;
-        case '~': out += "&#126;"; break;
-        case '/': out += "&#47;"; break;
-        case '"': out += "&#34;"; break;
-        default:
-            if (static_cast<unsigned char>(c) < 0x20 && c != '\n' && c != '\t') {
-                out += "\xEF\xBF\xBD";
-            } else {
-                out += c;
-            }
+        case '\\': return "&amp;#92;";
+        case '{': return "&#123;";
+        case '}': return "&#125;";
+        case '#': return "&#35;";
+        case '~': return "&#126;";
+        case '/': return "&#47;";
+        case '"': return "&#34;";
+        default: return {};
         }
-    }
-    return out;
+    });
 }
 
 std::string GiftText(std::string_view typed) {

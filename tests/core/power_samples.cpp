@@ -1,11 +1,14 @@
 // Prints Power(x, 1.0 / K) for seeded inputs shaped like the decision
-// methods' geometric means, one "x y result" line each in hexadecimal, for
-// power_reference_test.py to check against a high-precision reference.
+// methods' geometric means, one "x y result" line each, every double as the
+// hexadecimal digits of its bits, for power_reference_test.py to check
+// against a high-precision reference. Built for WebAssembly too, it shows
+// both editions print the same lines.
 #include <array>
 #include <charconv>
 #include <cmath>
 #include <cstdint>
 #include <cstdio>
+#include <cstring>
 #include <random>
 #include <string>
 
@@ -28,7 +31,7 @@ double RandomMantissa() {
 double TypedFactor() {
     static constexpr std::array<double, 12> kTerms = {0.1, 0.3, 0.5, 0.7, 0.9, 1, 3, 5, 7, 9, 10, 2};
     switch (Below(3)) {
-    case 0: return kTerms[Below(kTerms.size())];
+    case 0: return kTerms[static_cast<std::size_t>(Below(kTerms.size()))];
     case 1: return 1.0 / static_cast<double>(1 + Below(9));
     default: return static_cast<double>(1 + Below(999)) / 100.0;
     }
@@ -37,8 +40,10 @@ double TypedFactor() {
 void Print(double x, double y) {
     std::string line;
     for (double value : {x, y, trelvani::Power(x, y)}) {
-        std::array<char, 40> text{};
-        const auto end = std::to_chars(text.data(), text.data() + text.size(), value, std::chars_format::hex).ptr;
+        std::uint64_t bits = 0;
+        std::memcpy(&bits, &value, sizeof bits);  // std::bit_cast is missing from the web toolchain
+        std::array<char, 16> text{};
+        const auto end = std::to_chars(text.data(), text.data() + text.size(), bits, 16).ptr;
         line.append(text.data(), end);
         line += ' ';
     }

@@ -1,5 +1,5 @@
+#include <charconv>
 #include <cmath>
-#include <cstdio>
 #include <limits>
 #include <string>
 
@@ -11,29 +11,22 @@ namespace trelvani {
 namespace {
 
 constexpr double kInfinity = std::numeric_limits<double>::infinity();
+constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
 constexpr double kLeastSubnormal = 0x1p-1074;
 
 std::string Hex(double x) {
     char text[40];
-    std::snprintf(text, sizeof text, "%a", x);  // test diagnostics only
-    return text;
+    return {text, std::to_chars(text, text + sizeof text, x, std::chars_format::hex).ptr};
 }
 
-// Values whose nearest double is known: exact powers, the ends of the range,
-// and roots checked against a 60-digit computation.
+// Values whose nearest double is known. Roots in general are checked against
+// a 60-digit reference by power_reference_test.py.
 TEST(Power, KnownValues) {
     struct Case {
         double base, exponent, want;
     };
     const Case cases[] = {
         {8.0, 1.0 / 3.0, 2.0},  // 8^fl(1/3) is 2·(1 − 4e-17), nearest 2
-        {10.0, 1.0 / 3.0, 0x1.13c484138704fp+1},
-        {1e-310, 1.0 / 50.0, 0x1.52be1dfaf9b09p-21},
-        {1e300, 1.0 / 7.0, 0x1.4a76a4f0b7b27p+142},
-        {9.0, 1.0 / 15.0, 0x1.28628b70485bdp+0},
-        {0.1 * 0.3 * 0.5, 1.0 / 3.0, 0x1.f9148a2366563p-3},
-        {2.0, 1.0 / 12.0, 0x1.0f38f92d97963p+0},
-        {1.0 / 9.0, 1.0 / 15.0, 0x1.ba3c5681dd55fp-1},
         // The closest to a tie among the reference check's inputs, a few
         // millionths of an ulp away; the C library misses the middle two.
         {0x1.6aa7951f7a807p-12, 1.0 / 23.0, 0x1.6a10c00de1bp-1},
@@ -41,29 +34,28 @@ TEST(Power, KnownValues) {
         {0x1.09ab97fe4421bp+555, 1.0 / 41.0, 0x1.73ac49ae221d7p+13},
         {0x1.bb12a7eb8abdfp-765, 1.0 / 30.0, 0x1.70b832d52c966p-26},
         // Powers of two, into the subnormals and out of the range.
-        {2.0, 10.0, 1024.0},
         {0.5, 3.0, 0.125},
         {2.0, 1023.0, 0x1p1023},
         {2.0, 1024.0, kInfinity},
-        {2.0, -1022.0, 0x1p-1022},
         {2.0, -1074.0, kLeastSubnormal},
-        {2.0, -1075.0, 0.0},                   // the tie rounds to even, 0
-        {2.0, -1075.5, 0.0},                   // 0.35 of the least subnormal
-        {2.0, -1074.5, kLeastSubnormal},       // 0.71 of it
-        {2.0, -1073.5, kLeastSubnormal},       // 1.41 of it
-        {0x1p-1074, 0.5, 0x1p-537},
+        {2.0, -1075.0, 0.0},              // the tie rounds to even, 0
+        {2.0, -1075.5, 0.0},              // 0.35 of the least subnormal
+        {2.0, -1074.5, kLeastSubnormal},  // 0.71 of it
+        {2.0, -1073.5, kLeastSubnormal},  // 1.41 of it
         {0x1p-1074, 1.0 / 1074.0, 0.5},
         {0x1.fffffffffffffp1023, 1.0 / 1024.0, 2.0},
         {1e300, 2.0, kInfinity},
         {1e-300, 2.0, 0.0},
-        {1e-300, -2.0, kInfinity},
-        // Zero, one and the exponent zero.
+        // Zero, one, the exponent zero and what lies outside the domain.
         {0.0, 1.0 / 3.0, 0.0},
         {0.0, 0.0, 1.0},
         {0.0, -1.0, kInfinity},
         {1.0, 1e308, 1.0},
-        {123.0, 0.0, 1.0},
         {0x1p-1074, 0.0, 1.0},
+        {-2.0, 0.5, kNaN},
+        {kInfinity, 0.5, kNaN},
+        {2.0, kInfinity, kNaN},
+        {kNaN, 1.0, kNaN},
     };
     for (const Case& c : cases) {
         EXPECT_EQ(Hex(Power(c.base, c.exponent)), Hex(c.want)) << Hex(c.base) << " ^ " << Hex(c.exponent);
@@ -73,11 +65,12 @@ TEST(Power, KnownValues) {
 // Exponents whose correctly rounded result IEEE arithmetic gives directly:
 // x^1 = x, x^2 = x·x, x^-1 = 1 / x and x^0.5 = sqrt x, over bases from the
 // least subnormal to the largest double. Bases a few ulps from 1 (as products
-// like a · (1 / a) give) put x^0.5 and x^-1 within 2^-106 of a tie.
+// like a · (1 / a) give) put x^0.5 and x^-1 within 2^-106 of a tie, and
+// 0x1.0000006p-512 squared is a subnormal 1/16 of its unit above a tie.
 TEST(Power, AgreesWithTheCorrectlyRoundedOperations) {
     const double bases[] = {kLeastSubnormal, 3 * kLeastSubnormal, 0x1.23456789abcdep-1030, 0x1p-1022,
-                            1e-300, 1e-160, 0.015, 0.1, 0.3, 1.0 / 3.0, 0x1.ffffffffffffep-1,
-                            0x1.fffffffffffffp-1, 0x1.0000000000001p0, 0x1.0000000000003p0, 1.5, 2.0, 3.0, 7.0, 9.999999999999998, 1e10,
+                            0x1.0000006p-512, 1e-300, 0.015, 0.1, 1.0 / 3.0, 0x1.ffffffffffffep-1, 0x1.fffffffffffffp-1,
+                            0x1.0000000000001p0, 0x1.0000000000003p0, 1.5, 3.0, 9.999999999999998,
                             1e160, 1.7976931348623157e308};
     for (double x : bases) {
         EXPECT_EQ(Hex(Power(x, 1.0)), Hex(x)) << Hex(x);
@@ -85,12 +78,6 @@ TEST(Power, AgreesWithTheCorrectlyRoundedOperations) {
         EXPECT_EQ(Hex(Power(x, -1.0)), Hex(1.0 / x)) << Hex(x);
         EXPECT_EQ(Hex(Power(x, 0.5)), Hex(std::sqrt(x))) << Hex(x);
     }
-}
-
-TEST(Power, OutsideTheDomainIsNaN) {
-    const double nan = std::numeric_limits<double>::quiet_NaN();
-    const double cases[][2] = {{-2.0, 0.5}, {kInfinity, 0.5}, {nan, 1.0}, {2.0, kInfinity}, {2.0, nan}};
-    for (const auto& c : cases) EXPECT_TRUE(std::isnan(Power(c[0], c[1]))) << Hex(c[0]) << " ^ " << Hex(c[1]);
 }
 
 }  // namespace

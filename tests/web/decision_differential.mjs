@@ -6,9 +6,7 @@
 // smallest normal), the n-th root of a row of up to 15 comparisons, and vertex
 // distances of tiny and huge differences.
 // Usage: node decision_differential.mjs DECISION_MODULE.js NATIVE_TRELVANI_DECISION [COUNT] [SEED]
-import { spawnSync } from "node:child_process";
-import { createRequire } from "node:module";
-import path from "node:path";
+import { compareReplies } from "./replies_compared.mjs";
 
 import { seeded } from "./random_requests.mjs";
 
@@ -169,38 +167,8 @@ const atLimit = `{"metodo":"saw","alternativas":["A"],"criterios":["C"],"pesos":
 const lines = [...randomLines, ...focusLines.map((p) => Buffer.from(JSON.stringify(p))),
   Buffer.from(atLimit.padEnd(limit)), Buffer.from(atLimit.padEnd(limit + 1))];
 
-const native = spawnSync(nativePath, { input: Buffer.concat(lines.flatMap((l) => [l, Buffer.from("\n")])),
-  maxBuffer: 1 << 30 });
-if (native.error) throw native.error;
-const nativeReplies = native.stdout.toString("utf8").split("\n");
-nativeReplies.pop();
-
-const require = createRequire(import.meta.url);
-const core = await require(path.resolve(modulePath))();
-const lengthSlot = core._malloc(4);
-const decoder = new TextDecoder();
-const wasmReplies = [];
-for (const bytes of lines) {
-  const pointer = core._malloc(bytes.length + 1);
-  core.HEAPU8.set(bytes, pointer);
-  const reply = core._trelvani_decision_handle(pointer, bytes.length, lengthSlot);
-  core._free(pointer);
-  if (reply === 0) continue;
-  const length = core.HEAPU32[lengthSlot >> 2];
-  wasmReplies.push(decoder.decode(core.HEAPU8.subarray(reply, reply + length)));
-}
-
-let failed = 0;
-const total = Math.max(nativeReplies.length, wasmReplies.length);
-for (let i = 0; i < total; ++i) {
-  if (nativeReplies[i] === wasmReplies[i]) continue;
-  if (++failed > 5) continue;
-  const [n, w] = [nativeReplies[i] ?? "", wasmReplies[i] ?? ""];
-  let at = 0;
-  while (at < n.length && n[at] === w[at]) ++at;
-  console.log(`reply ${i} differs at ${at}\n  problem: ${lines[i]?.toString().slice(0, 400)}\n` +
-    `  native: …${n.slice(Math.max(0, at - 120), at + 80)}\n  wasm:   …${w.slice(Math.max(0, at - 120), at + 80)}`);
-}
+const { nativeReplies, failed, total } =
+  await compareReplies({ lines, nativePath, modulePath, handle: "_trelvani_decision_handle" });
 const tally = (from, to, pattern) => nativeReplies.slice(from, to).filter((r) => pattern.test(r)).length;
 const focusEnd = randomLines.length + focusLines.length;
 console.log(`${randomLines.length} random problems: topsis ${tally(0, count, /^\{"metodo":"topsis"/)}, ` +

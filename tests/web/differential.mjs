@@ -1,9 +1,7 @@
 // The batch session compiled to WebAssembly against the native trelvani-batch:
 // the same random requests must get byte-identical replies.
 // Usage: node differential.mjs BATCH_MODULE.js NATIVE_TREVANI_BATCH [COUNT] [SEED]
-import { spawnSync } from "node:child_process";
-import { createRequire } from "node:module";
-import path from "node:path";
+import { compareReplies } from "./replies_compared.mjs";
 
 import { boxes, buttons, seeded } from "./random_requests.mjs";
 
@@ -67,33 +65,8 @@ function line() {
 }
 
 const lines = Array.from({ length: count }, line);
-const native = spawnSync(nativePath, { input: Buffer.concat(lines.flatMap((l) => [l, Buffer.from("\n")])),
-  maxBuffer: 1 << 30 });
-if (native.error) throw native.error;
-const nativeReplies = native.stdout.toString("utf8").split("\n");
-nativeReplies.pop();
-
-const require = createRequire(import.meta.url);
-const core = await require(path.resolve(modulePath))();
-const lengthSlot = core._malloc(4);
-const decoder = new TextDecoder();
-const wasmReplies = [];
-for (const bytes of lines) {
-  const pointer = core._malloc(bytes.length + 1);
-  core.HEAPU8.set(bytes, pointer);
-  const reply = core._trelvani_batch_handle(pointer, bytes.length, lengthSlot);
-  core._free(pointer);
-  if (reply === 0) continue;
-  const length = core.HEAPU32[lengthSlot >> 2];
-  wasmReplies.push(decoder.decode(core.HEAPU8.subarray(reply, reply + length)));
-}
-
-let failed = 0;
-const total = Math.max(nativeReplies.length, wasmReplies.length);
-for (let i = 0; i < total; ++i) {
-  if (nativeReplies[i] === wasmReplies[i]) continue;
-  if (++failed <= 5) console.log(`reply ${i} differs\n  native: ${nativeReplies[i]}\n  wasm:   ${wasmReplies[i]}`);
-}
+const { nativeReplies, failed, total } =
+  await compareReplies({ lines, nativePath, modulePath, handle: "_trelvani_batch_handle" });
 const tally = (pattern) => nativeReplies.filter((r) => pattern.test(r)).length;
 console.log(`${count} requests, ${nativeReplies.length} replies: errors 5/6/11 ${tally(/"number":5,/)}/` +
   `${tally(/"number":6,/)}/${tally(/"number":11,/)}, invalid ${tally(/^\{"invalid"/)}, exponent forms ${tally(/E[+-]\d/)}, ` +

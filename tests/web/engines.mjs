@@ -134,7 +134,13 @@ function pageChecks() {
   const probe = document.createElement("div");
   probe.innerHTML = '<img src="data:," onerror="window.injected = true">';
   document.body.appendChild(probe);
-  return new Promise((resolve) => requestAnimationFrame(() => setTimeout(() => {
+  // The clicks may come before the sections' writer is compiled (on the
+  // hosted edition, before it is even fetched): Procedimiento draws them once
+  // it is, and enables its copy buttons as it shows a click's steps.
+  const stepsShown = () => document.getElementById("copiar-texto")?.disabled === false;
+  const deadline = performance.now() + 20000;
+  return new Promise((resolve) => requestAnimationFrame(() => setTimeout(function read() {
+    if (!stepsShown() && performance.now() < deadline) return setTimeout(read, 50);
     const steps = [...document.querySelectorAll("#pasos li")].map((li) => li.textContent);
     resolve({ ...results, steps: steps.length, injected: window.injected === true,
       focused: document.activeElement && document.activeElement.id });

@@ -511,7 +511,9 @@ class Page(unittest.TestCase):
             self.load()
         finally:
             self.browser.execute_cdp_cmd("Page.removeScriptToEvaluateOnNewDocument", {"identifier": early["identifier"]})
-        self.wait_for_frame()
+        # The sections draw the click once their writer is compiled, and then
+        # enable Procedimiento's copies.
+        WebDriverWait(self.browser, 20).until(lambda b: b.find_element(By.ID, "copiar-texto").is_enabled())
         rows = [row.get_attribute("textContent") for row in self.browser.find_elements(By.CSS_SELECTOR, "#historial-filas tr")]
         self.assertEqual(len(rows), 1)
         self.assertIn("Cuadrado (X * X)", rows[0])
