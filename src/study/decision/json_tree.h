@@ -24,4 +24,7 @@ struct JsonValue {
 // Throws DecisionError.
 JsonValue ParseJson(std::string_view line);
 
+// The value as compact JSON: keys in their order, numbers as written.
+std::string JsonText(const JsonValue& value);
+
 }  // namespace trelvani::decision
