@@ -43,14 +43,21 @@ estándar: un objeto JSON por línea (las líneas en blanco se saltan).
                 con X e Y dados como rangos {"desde", "hasta",
                 "decimales"}; la misma semilla da siempre las mismas
                 variantes.
+  "decision"    en lugar de "X", "Y" y "botones": un problema de decisión
+                tal como lo lee trelvani-decision (TOPSIS, SAW o AHP),
+                con "enunciado" opcional y sin variantes.
 Se pide cada resultado que escribe un botón: Z tras las operaciones, Def
 tras DEFUZY, y tras Maximo y Minimo las medias mX y mY y el operando
-elegido.
+elegido. En un problema de decisión se pide el valor final de cada
+alternativa (CC en TOPSIS, el valor nítido de S en SAW; en AHP, el peso
+de cada criterio) y la mejor; la hoja da los datos y los convenios, y el
+solucionario, la solución desarrollada de trelvani-decision.
 
 Opciones:
   --formato F     latex, markdown, html (para imprimir), moodle (XML con
                   preguntas Cloze), gift o json (la lista desarrollada,
-                  con la respuesta de trelvani-batch a cada botón).
+                  con la respuesta de trelvani-batch a cada botón o la
+                  de trelvani-decision a cada problema).
   --solucionario  el solucionario: resultados y procedimiento de cada
                   ejercicio (latex, markdown y html).
   --decimales N   tolerancia de moodle y gift: media unidad del decimal N

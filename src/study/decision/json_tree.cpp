@@ -6,6 +6,7 @@
 
 #include "study/decision/problem.h"
 #include "text/json_number_texts.h"
+#include "text/json_text.h"
 
 namespace trelvani::decision {
 namespace {
@@ -23,7 +24,7 @@ public:
     std::optional<std::string> reason;
 
     bool null() override { return Put(JsonValue{}); }
-    bool boolean(bool) override { return Put(JsonValue{JsonValue::Kind::Boolean, {}, {}, {}}); }
+    bool boolean(bool value) override { return Put(JsonValue{JsonValue::Kind::Boolean, value ? "true" : "false", {}, {}}); }
     bool number_integer(number_integer_t) override { return Number(); }
     bool number_unsigned(number_unsigned_t) override { return Number(); }
     bool number_float(number_float_t, const string_t&) override { return Number(); }
@@ -111,6 +112,43 @@ JsonValue ParseJson(std::string_view line) {
         throw DecisionError(builder.reason.value_or("JSON no válido"));
     }
     return std::move(builder.root);
+}
+
+namespace {
+
+void AppendJson(std::string& out, const JsonValue& value) {
+    switch (value.kind) {
+    case JsonValue::Kind::Null: out += "null"; return;
+    case JsonValue::Kind::Boolean: out += value.text == "true" ? "true" : "false"; return;
+    case JsonValue::Kind::Number: out += value.text; return;
+    case JsonValue::Kind::String: AppendJsonString(out, value.text); return;
+    case JsonValue::Kind::Array:
+        out += '[';
+        for (std::size_t i = 0; i < value.items.size(); ++i) {
+            if (i > 0) out += ',';
+            AppendJson(out, value.items[i]);
+        }
+        out += ']';
+        return;
+    case JsonValue::Kind::Object:
+        out += '{';
+        for (std::size_t i = 0; i < value.members.size(); ++i) {
+            if (i > 0) out += ',';
+            AppendJsonString(out, value.members[i].first);
+            out += ':';
+            AppendJson(out, value.members[i].second);
+        }
+        out += '}';
+        return;
+    }
+}
+
+}  // namespace
+
+std::string JsonText(const JsonValue& value) {
+    std::string out;
+    AppendJson(out, value);
+    return out;
 }
 
 }  // namespace trelvani::decision

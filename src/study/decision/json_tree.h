@@ -32,4 +32,7 @@ struct JsonMember {
 // Throws DecisionError.
 JsonValue ParseJson(std::string_view line);
 
+// The value as compact JSON: keys in their order, numbers as written.
+std::string JsonText(const JsonValue& value);
+
 }  // namespace trelvani::decision

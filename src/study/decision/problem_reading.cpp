@@ -245,7 +245,10 @@ void ReadComparisons(const JsonValue& root, Problem& problem, bool& fourComponen
 
 Problem ReadProblem(std::string_view line) {
     if (line.size() > kMaxProblemBytes) throw DecisionError("la línea pasa de 1 MiB (1048576 bytes)");
-    const JsonValue root = ParseJson(line);
+    return ReadProblem(ParseJson(line));
+}
+
+Problem ReadProblem(const JsonValue& root) {
     if (root.kind != Kind::Object) throw DecisionError("se esperaba un objeto JSON");
     Problem problem;
     problem.method = ReadMethod(root);

@@ -3,6 +3,7 @@
 #include <cstddef>
 #include <string_view>
 
+#include "study/decision/json_tree.h"
 #include "study/decision/problem.h"
 
 namespace trelvani::decision {
@@ -16,5 +17,7 @@ inline constexpr int kMaxDecisionMakers = 50;
 // One problem, one JSON object on one line. Throws DecisionError with a
 // Spanish reason that names the place.
 Problem ReadProblem(std::string_view line);
+// The same, from a problem already parsed (one held inside another line).
+Problem ReadProblem(const JsonValue& root);
 
 }  // namespace trelvani::decision

@@ -1,5 +1,6 @@
 #include "study/exercises/exercise_documents.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "core/powers_of_ten.h"
@@ -39,7 +40,7 @@ bool UsableLinkBase(std::string_view base) {
 }
 
 std::string ExerciseLinkOf(const Exercise& exercise, std::string_view base) {
-    if (base.empty()) return {};
+    if (base.empty() || exercise.decision) return {};
     LinkedExercise linked{exercise.x, exercise.y, {}, exercise.given};
     for (const ExerciseClick& click : exercise.clicks) linked.buttons.emplace_back(click.record.button);
     return std::string(base).append("#").append(ExerciseFragment(linked));
@@ -47,8 +48,35 @@ std::string ExerciseLinkOf(const Exercise& exercise, std::string_view base) {
 
 std::string ExerciseTitle(const Exercise& exercise) { return std::string("Ejercicio ") + std::to_string(exercise.number); }
 
+DecisionQuestions DecisionAsked(const DecisionWork& work) {
+    const decision::Problem& p = work.problem;
+    const decision::Solution& s = work.solution;
+    DecisionQuestions asked;
+    const bool ahp = p.method == decision::Method::Ahp;
+    asked.options = ahp ? p.criteria : p.alternatives;
+    const std::vector<double>& values = ahp ? s.normalisedWeights : p.method == decision::Method::Saw ? s.values : s.closeness;
+    const std::string label = ahp ? "peso de " : p.method == decision::Method::Saw ? "valor nítido de S de " : "CC de ";
+    for (std::size_t i = 0; i < values.size() && i < asked.options.size(); ++i) {
+        asked.numbers.emplace_back(label + asked.options[i], values[i]);
+        asked.titles.push_back(ahp ? "peso del criterio " + std::to_string(i + 1) : label + "la alternativa " + std::to_string(i + 1));
+    }
+    asked.choice = ahp ? "Criterio de más peso" : "Mejor alternativa";
+    asked.best = s.order.empty() ? 0 : s.order.front();
+    return asked;
+}
+
+bool HasDecision(const ExerciseSet& set) {
+    return std::any_of(set.exercises.begin(), set.exercises.end(), [](const Exercise& e) { return e.decision.has_value(); });
+}
+
 std::vector<std::string> ResultLines(const Exercise& exercise) {
     std::vector<std::string> lines;
+    if (exercise.decision) {
+        const DecisionQuestions asked = DecisionAsked(*exercise.decision);
+        for (const auto& [label, value] : asked.numbers) lines.push_back(label + ": " + ShortestText(value));
+        if (asked.best < asked.options.size()) lines.push_back(asked.choice + ": " + asked.options[asked.best]);
+        return lines;
+    }
     for (const ExerciseClick& click : exercise.clicks) {
         if (click.numbers.empty() && click.kept.empty()) continue;
         std::string line = std::string(click.record.button) + " (" + std::string(click.record.caption) + "): ";
@@ -65,6 +93,13 @@ std::vector<std::string> ResultLines(const Exercise& exercise) {
 }
 
 std::string AskedLabels(const Exercise& exercise) {
+    if (exercise.decision) {
+        switch (exercise.decision->problem.method) {
+        case decision::Method::Topsis: return "el coeficiente de proximidad CC de cada alternativa y la mejor alternativa";
+        case decision::Method::Saw: return "el valor nítido de S de cada alternativa y la mejor alternativa";
+        case decision::Method::Ahp: return "el peso normalizado de cada criterio y el criterio de más peso";
+        }
+    }
     std::vector<std::string> labels;
     for (const ExerciseClick& click : exercise.clicks) {
         for (const AskedNumber& number : click.numbers) labels.push_back(number.label);

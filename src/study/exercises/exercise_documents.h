@@ -46,6 +46,18 @@ std::string ExerciseTitle(const Exercise& exercise);
 std::vector<std::string> ResultLines(const Exercise& exercise);
 // What the sheet asks the student to find: "ZI, ZII, ZIII, ZIV y Def".
 std::string AskedLabels(const Exercise& exercise);
+// What a decision exercise asks: each alternative's final value (CC, or S's
+// crisp value; in AHP each criterion's weight) and the best one, named as typed.
+struct DecisionQuestions {
+    std::vector<std::pair<std::string, double>> numbers;  // "CC de A1", 0.638…
+    // The same without the typed names, for titles: "CC de la alternativa 1".
+    std::vector<std::string> titles;
+    std::string choice;                                  // "Mejor alternativa"
+    std::vector<std::string> options;
+    std::size_t best = 0;                                // the reply's orden[0]
+};
+DecisionQuestions DecisionAsked(const DecisionWork& work);
+bool HasDecision(const ExerciseSet& set);
 // A box text as a quiz's number: no leading blank, a 0 before a leading
 // point (" .5" is "0.5", "-.5" is "-0.5").
 std::string QuizNumber(std::string_view text);

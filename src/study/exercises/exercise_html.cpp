@@ -1,3 +1,4 @@
+#include "study/decision/documents/worked_document.h"
 #include "study/exercises/exercise_documents.h"
 #include "study/procedure/procedure_writer.h"
 #include "text/markup_escapes.h"
@@ -16,9 +17,11 @@ std::string ExercisesAsHtml(const ExerciseSet& set, const DocumentOptions& optio
         "h2 { font-size: 13pt; margin: 1.2em 0 0.3em; break-after: avoid; }\n"
         "section { break-inside: avoid-page; }\n"
         "pre { font: 9pt/1.3 monospace; white-space: pre-wrap; }\n"
+        + std::string(HasDecision(set) ? decision::kWorkedHtmlStyle : "") +
         "@media print { body { margin: 0; } }\n</style>\n</head>\n<body>\n<h1>" + title + "</h1>\n";
     for (const Exercise& exercise : set.exercises) {
         out += std::string("<section>\n<h2>") + ExerciseTitle(exercise) + "</h2>\n" + StatementAsHtml(exercise.statement);
+        if (exercise.decision && !key) out += decision::WorkedHtmlBody(decision::ProblemDocumentOf(exercise.decision->problem), 1);
         out += std::string("<p>") + HtmlText("Se pide: " + AskedLabels(exercise) + ".") + "</p>\n";
         if (const std::string link = ExerciseLinkOf(exercise, options.linkBase); !link.empty()) {
             out += std::string("<p>Enlace: <a href=\"") + HtmlText(link) + "\">" + HtmlText(link) + "</a></p>\n";
@@ -29,6 +32,9 @@ std::string ExercisesAsHtml(const ExerciseSet& set, const DocumentOptions& optio
             out += "</ul>\n";
             for (const ExerciseClick& click : exercise.clicks) {
                 out += std::string("<pre>") + HtmlText(ProcedureAsText(ProcedureOf(click.record))) + "</pre>\n";
+            }
+            if (const auto& work = exercise.decision) {
+                out += decision::WorkedHtmlBody(decision::WorkedDocumentOf(work->problem, work->solution), 2);
             }
         }
         out += "</section>\n";

@@ -11,6 +11,11 @@ std::string ExercisesAsJson(const ExerciseSet& set, const DocumentOptions& optio
     for (const Exercise& exercise : set.exercises) {
         out += "{\"ejercicio\":" + std::to_string(exercise.number) + ",\"enunciado\":";
         AppendJsonString(out, exercise.statement);
+        if (const auto& work = exercise.decision) {
+            // The problem as given, and trelvani-decision's reply to it.
+            out.append(",\"decision\":").append(work->given).append(",\"respuestas\":[").append(work->reply).append("]}\n");
+            continue;
+        }
         for (const auto& [name, texts] : {std::pair{"X", &exercise.x}, {"Y", &exercise.y}}) {
             out.append(",\"").append(name).append("\":[");
             const std::array<std::string, 4>& used = *texts ? **texts : fresh;

@@ -8,6 +8,7 @@
 #include "core/buttons.h"
 #include "core/floating_charconv.h"
 #include "core/powers_of_ten.h"
+#include "study/decision/problem_reading.h"
 #include "text/json_number_texts.h"
 
 namespace trelvani {
@@ -26,6 +27,7 @@ public:
     LineReader(ExerciseLine& out, std::vector<std::string> numbers) : out_(out), numbers_(std::move(numbers)) {}
 
     std::optional<std::string> reason;
+    bool decision = false;
 
     bool null() override { return Unexpected(); }
     bool boolean(bool) override { return Unexpected(); }
@@ -110,6 +112,11 @@ public:
     }
 
     bool key(string_t& name) override {
+        // A decision problem is read whole by the decision reader.
+        if (expecting_ == Expecting::Key && name == "decision") {
+            decision = true;
+            return false;
+        }
         if (expecting_ == Expecting::RangeKey) {
             const std::string_view keys[] = {"desde", "hasta", "decimales"};
             for (std::size_t i = 0; i < 3; ++i) {
@@ -252,11 +259,47 @@ private:
     std::size_t rangeMember_ = 0;
 };
 
+// {"decision": {…}, "enunciado": "…"}: the problem and its statement, nothing
+// drawn; the problem's reasons are trelvani-decision's own.
+std::optional<std::string> ReadDecisionLine(std::string_view text, ExerciseLine& line) {
+    try {
+        const decision::JsonValue root = decision::ParseJson(text);
+        for (const auto& [key, value] : root.members) {
+            if (key == "enunciado") {
+                if (value.kind != decision::JsonValue::Kind::String) return "\"enunciado\" debe ser un texto";
+                if (value.text.size() > kMaxStatementBytes) return "el enunciado pasa de 4000 bytes";
+                line.statement = value.text;
+            } else if (key == "variantes" || key == "semilla") {
+                return "\"" + key + "\" no cabe en un problema de decisión: sus datos son los dados, no se sortean";
+            } else if (key == "X" || key == "Y" || key == "botones") {
+                return "\"" + key + "\" no cabe junto a \"decision\"";
+            } else if (key != "decision") {
+                return "clave desconocida: " + key;
+            }
+        }
+        const decision::JsonValue& problem = *root.Member("decision");
+        if (problem.kind != decision::JsonValue::Kind::Object) {
+            return "\"decision\" debe ser un objeto: un problema como los que lee trelvani-decision";
+        }
+        line.decision = decision::ReadProblem(problem);
+        line.decisionJson = decision::JsonText(problem);
+    } catch (const decision::DecisionError& error) {
+        return std::string(error.what());
+    }
+    return std::nullopt;
+}
+
 std::optional<std::string> ReadLine(std::string_view text, ExerciseLine& line) {
     if (text.size() > kMaxListLineBytes) return "la línea pasa de 64 KiB";
     if (text.find('\0') != std::string_view::npos) return "la línea contiene un byte nulo";
     LineReader reader(line, NumberTexts(text));
     if (!nlohmann::json::sax_parse(text.begin(), text.end(), &reader)) {
+        if (reader.decision) {
+            ExerciseLine fresh;
+            fresh.line = line.line;
+            line = std::move(fresh);
+            return ReadDecisionLine(text, line);
+        }
         return reader.reason ? std::move(reader.reason) : "JSON no válido";
     }
     if (!reader.seenButtons()) return "falta \"botones\"";

@@ -8,6 +8,8 @@
 #include <variant>
 #include <vector>
 
+#include "study/decision/problem.h"
+
 namespace trelvani {
 
 struct Button;
@@ -33,6 +35,10 @@ struct ExerciseLine {
     // 0 for a single exercise.
     int variants = 0;
     std::uint64_t seed = 0;
+    // A decision problem instead of buttons: the problem as trelvani-decision
+    // reads it, and as the list gave it (one JSON object, numbers as written).
+    std::optional<decision::Problem> decision;
+    std::string decisionJson;
 };
 
 inline constexpr std::size_t kMaxExercises = 1000;

@@ -1,5 +1,6 @@
 #include <cmath>
 
+#include "study/decision/documents/worked_document.h"
 #include "study/exercises/exercise_documents.h"
 #include "study/procedure/procedure_writer.h"
 #include "text/markup_escapes.h"
@@ -36,6 +37,22 @@ std::string ChoiceBlank(const std::string& kept) {
     return blank + "}";
 }
 
+// The data, a blank for each final value, one choice among the names as
+// typed; the worked solution as the feedback.
+void DecisionQuestion(const DecisionWork& work, int decimals, std::string& text, std::string& feedback) {
+    text += decision::WorkedHtmlBody(decision::ProblemDocumentOf(work.problem), 1);
+    const DecisionQuestions asked = DecisionAsked(work);
+    for (const auto& [label, value] : asked.numbers) {
+        text += "<p>" + HtmlText(label) + " = {1:NUMERICAL:=" + ClozeText(ShortestText(value)) + ":" + Tolerance(decimals) + "}</p>\n";
+    }
+    std::string choice = "{1:MULTICHOICE:";
+    for (std::size_t i = 0; i < asked.options.size(); ++i) {
+        choice.append(i == 0 ? "" : "~").append(i == asked.best ? "=" : "").append(ClozeText(asked.options[i]));
+    }
+    text += "<p>" + HtmlText(asked.choice) + ": " + choice + "}</p>\n";
+    feedback += decision::WorkedHtmlBody(decision::WorkedDocumentOf(work.problem, work.solution), 1);
+}
+
 }  // namespace
 
 std::string ExercisesAsMoodle(const ExerciseSet& set, const DocumentOptions& options) {
@@ -52,6 +69,7 @@ std::string ExercisesAsMoodle(const ExerciseSet& set, const DocumentOptions& opt
             text += std::string("<p>Enlace: <a href=\"") + HtmlText(link) + "\">" + HtmlText(link) + "</a></p>\n";
         }
         std::string steps;
+        if (exercise.decision) DecisionQuestion(*exercise.decision, decimals, text, steps);
         for (const ExerciseClick& click : exercise.clicks) {
             for (const AskedNumber& number : click.numbers) {
                 text += std::string("<p>") + HtmlText(number.label) + " = " + NumericalBlank(number, decimals, click.kept.empty()) + "</p>\n";

@@ -5,6 +5,7 @@
 #include "core/buttons.h"
 #include "core/text_to_number.h"
 #include "protocol/session.h"
+#include "study/decision/reply.h"
 
 namespace trelvani {
 namespace {
@@ -187,11 +188,42 @@ void Warn(const Exercise& exercise, std::vector<std::string>& warnings) {
     }
 }
 
+// "Resuelva por TOPSIS difuso el problema de decisión con los datos y los
+// convenios que siguen."
+std::string DecisionStatement(decision::Method method) {
+    const std::string_view name = method == decision::Method::Topsis ? "TOPSIS difuso"
+                                  : method == decision::Method::Saw  ? "SAW difuso (suma ponderada)"
+                                                                     : "AHP difuso (Buckley, 1985)";
+    return std::string("Resuelva por ").append(name).append(" el problema de decisión con los datos y los convenios que siguen.");
+}
+
+// A decision line solved; its reason, trelvani-decision's own, names the line.
+std::optional<std::string> RunDecision(const ExerciseLine& line, ExerciseSet& set) {
+    Exercise exercise;
+    exercise.number = set.exercises.size() + 1;
+    exercise.line = line.line;
+    try {
+        DecisionWork work{*line.decision, decision::Solve(*line.decision), line.decisionJson, {}};
+        work.reply = decision::ReplyJson(work.problem, work.solution);
+        exercise.decision = std::move(work);
+    } catch (const decision::DecisionError& error) {
+        return std::string("línea ") + std::to_string(line.line) + ": " + error.what();
+    }
+    exercise.statement = line.statement ? *line.statement : DecisionStatement(line.decision->method);
+    exercise.given = line.statement;
+    set.exercises.push_back(std::move(exercise));
+    return std::nullopt;
+}
+
 }  // namespace
 
 std::variant<ExerciseSet, std::string> RunExerciseList(const std::vector<ExerciseLine>& lines) {
     ExerciseSet set;
     for (const ExerciseLine& line : lines) {
+        if (line.decision) {
+            if (auto failure = RunDecision(line, set)) return *failure;
+            continue;
+        }
         Draws draws(line.seed);
         const int count = line.variants > 0 ? line.variants : 1;
         for (int variant = 0; variant < count; ++variant) {

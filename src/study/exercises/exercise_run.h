@@ -8,6 +8,7 @@
 
 #include "study/check/answer_key.h"
 #include "study/click_record.h"
+#include "study/decision/solution.h"
 #include "study/exercises/exercise_list.h"
 
 namespace trelvani {
@@ -32,6 +33,15 @@ struct ExerciseClick {
     std::string kept;
 };
 
+// A decision problem of the list, solved as trelvani-decision solves it.
+struct DecisionWork {
+    decision::Problem problem;
+    decision::Solution solution;
+    // The problem as the list gave it, and the program's JSON reply.
+    std::string given;
+    std::string reply;
+};
+
 struct Exercise {
     std::size_t number = 0;
     // The list's line, and which of its variants (0 without variants).
@@ -46,6 +56,8 @@ struct Exercise {
     std::vector<ExerciseClick> clicks;
     // What the clicks computed, for judging hand results against.
     AnswerKey key;
+    // Instead of clicks, a decision problem.
+    std::optional<DecisionWork> decision;
 };
 
 inline constexpr std::string_view kOperandKept = "Operando elegido";

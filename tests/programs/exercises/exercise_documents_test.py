@@ -4,8 +4,8 @@ compared with its golden copy and opened by the tool it is for: pdflatex
 compiles the sheet and the key, pandoc renders the Markdown, the Moodle XML
 parses and each blank reads as Moodle's Cloze reader takes it, the GIFT has
 one question per number asked, and every answer of the JSON is
-trelvani-batch's own reply.
-Usage: exercise_documents_test.py TRELVANI_EJERCICIOS TRELVANI_BATCH
+trelvani-batch's own reply (trelvani-decision's, for the decision problem).
+Usage: exercise_documents_test.py TRELVANI_EJERCICIOS TRELVANI_BATCH TRELVANI_DECISION
 (TRELVANI_UPDATE_GOLDEN=1 rewrites the golden copies; TRELVANI_MOODLE_READ,
 the path of moodle_read.php, also imports both quizzes with Moodle's own code)."""
 import html
@@ -20,12 +20,14 @@ import tempfile
 import unittest
 import xml.etree.ElementTree as ElementTree
 
-PROGRAM, BATCH = sys.argv[1], sys.argv[2]
+PROGRAM, BATCH, DECISION = sys.argv[1], sys.argv[2], sys.argv[3]
 HERE = os.path.dirname(os.path.abspath(__file__))
 LIST = os.path.join(HERE, "lista.jsonl")
 HOSTILE = "}{#~=:\\ $&%_^ <b> ]]>"
 # The numbers and choices each exercise of the list asks for.
-ASKED = [4, 4, 4, 3, 9, 4, 4]
+ASKED = [4, 4, 4, 3, 9, 4, 4, 4]
+# The last line's decision problem: its alternatives as typed, the best last.
+ALTERNATIVES = [HOSTILE, "Señal", "A3"]
 DIVISION_SLIP = ("¿dividió sin cruzar los componentes? La división los cruza: "
                  "z1 = x1 / y4, z2 = x2 / y3, z3 = x3 / y2, z4 = x4 / y1.")
 MOODLE_READ = os.environ.get("TRELVANI_MOODLE_READ")
@@ -88,6 +90,14 @@ def cloze_feedbacks(blank):
             for feedback in re.findall("~?" + CLOZE_ANSWER, blank, re.S) if feedback]
 
 
+def decision_reply():
+    """trelvani-decision's own reply to the list's decision problem."""
+    with open(LIST, encoding="utf-8") as f:
+        problem = json.loads(f.read().splitlines()[-1])["decision"]
+    solved = subprocess.run([DECISION], input=json.dumps(problem) + "\n", capture_output=True, text=True, check=True)
+    return json.loads(solved.stdout)
+
+
 class Documents(unittest.TestCase):
     def test_golden_copies(self):
         for (form, key), name in GOLDEN.items():
@@ -133,7 +143,7 @@ class Documents(unittest.TestCase):
         parsed.feed(page)
         self.assertNotIn("script", parsed.tags)
         self.assertNotIn("b", parsed.tags)
-        self.assertEqual(parsed.tags.count("section"), len(ASKED))
+        self.assertEqual(parsed.tags.count("h2"), len(ASKED))
         self.assertIn(HOSTILE, "".join(parsed.text))
         self.assertIn("@page { size: A4", page)
 
@@ -154,7 +164,7 @@ class Documents(unittest.TestCase):
         first = questions[0].find("questiontext/text").text
         self.assertIn("&#125;&#123;#~=:\\ $&amp;%_^ &lt;b&gt; ]]&gt;", first)
         categories = [c.text for c in quiz.findall("question[@type='category']/category/text")]
-        self.assertEqual(categories, ["$course$/top/Trelvani", "$course$/top/Trelvani/Línea 6"])
+        self.assertEqual(categories, ["$course$/top/Trelvani", "$course$/top/Trelvani/Línea 6", "$course$/top/Trelvani"])
 
     @unittest.skipUnless(MOODLE_READ and shutil.which("php"), "no TRELVANI_MOODLE_READ or no php")
     def test_moodle_imports_the_cloze_as_the_gift(self):
@@ -168,11 +178,18 @@ class Documents(unittest.TestCase):
             return json.loads(result.stdout)["questions"]
 
         # Each blank a GIFT question: the same answers, grades and feedback, as a student sees them.
-        blanks = [[(a["answer"], a["fraction"], shown(a["feedback"])) for a in blank["answers"]]
+        blanks = [[(shown(a["answer"]), a["fraction"], shown(a["feedback"])) for a in blank["answers"]]
                   for question in imported("xml") for blank in question["subquestions"]]
-        self.assertEqual(blanks, [[(a["answer"], a["fraction"], a["feedback"]) for a in question["answers"]]
-                                  for question in imported("gift")])
+        gift = imported("gift")
+        self.assertEqual(blanks, [[(shown(a["answer"]), a["fraction"], a["feedback"]) for a in question["answers"]]
+                                  for question in gift])
         self.assertIn(DIVISION_SLIP, [answer[2] for blank in blanks for answer in blank])
+        # The decision problem: each CC within the tolerance, then the names as typed, the best one right.
+        closeness = [float(cc) for cc in decision_reply()["cc"]]
+        asked = gift[-len(ALTERNATIVES) - 1:]
+        self.assertEqual([(q["qtype"], float(q["answers"][0]["answer"]), q["answers"][0]["tolerance"])
+                          for q in asked[:-1]], [("numerical", cc, "0.005") for cc in closeness])
+        self.assertEqual(blanks[-1], [(name, 1 if name == "A3" else 0, "") for name in ALTERNATIVES])
 
     def test_gift_asks_one_question_per_number(self):
         gift = document("gift")
@@ -205,6 +222,23 @@ class Documents(unittest.TestCase):
         self.assertIn("\n".join(line for paragraph in lines for line in paragraph), text)
         self.assertNotIn("U+", text)
 
+    def test_a_decision_problem_is_given_on_the_sheet_and_worked_in_the_key(self):
+        for form in ("latex", "markdown", "html"):
+            with self.subTest(form=form):
+                # Markdown's escapes taken back, to read the words.
+                sheet, key = (re.sub(r"\\([^\\])", r"\1", text) if form == "markdown" else text
+                              for text in (document(form), document(form, True)))
+                self.assertIn("Datos del problema", sheet)
+                self.assertNotIn("Solución desarrollada", sheet)
+                # The worked solution sits inside the list's own document.
+                self.assertIn("Solución desarrollada: TOPSIS difuso", key)
+                for opening in ("\\documentclass", "\\begin{document}", "<html", "<body"):
+                    self.assertLessEqual(key.count(opening), 1)
+        rendered = subprocess.run(["pandoc", "-f", "gfm", "-t", "html"], input=document("markdown"), capture_output=True,
+                                  text=True, check=True).stdout
+        for name in ALTERNATIVES:
+            self.assertIn("<td>" + html.escape(name, quote=False) + "</td>", rendered)
+
     def test_json_answers_are_the_batch_replies(self):
         lines = [json.loads(line) for line in document("json").splitlines()]
         self.assertEqual([line["ejercicio"] for line in lines], list(range(1, len(ASKED) + 1)))
@@ -216,6 +250,7 @@ class Documents(unittest.TestCase):
                                  check=True).stdout.splitlines()[1:]
         self.assertEqual(replies, [json.dumps({k: v for k, v in answer.items() if k != "boton"},
                                               ensure_ascii=False, separators=(",", ":")) for answer in chain["respuestas"]])
+        self.assertEqual(lines[-1]["respuestas"], [decision_reply()])
 
     def test_links_open_each_exercise(self):
         base = "https://ejemplo.es/trelvani.html"

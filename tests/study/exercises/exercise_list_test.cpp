@@ -3,6 +3,10 @@
 #include <variant>
 
 #include <gtest/gtest.h>
+#include <nlohmann/json.hpp>
+
+#include "core/steps.h"
+#include "study/decision/reply.h"
 
 #include "study/exercises/exercise_documents.h"
 #include "study/exercises/exercise_link.h"
@@ -62,6 +66,15 @@ TEST(ExerciseList, EachUnusableLineNamedWithItsReason) {
          "ejercicio 3: División por cero en z2 = x2 / y3"},
         {R"({"variantes": 3, "semilla": 1, "X": {"desde": 1, "hasta": 2, "decimales": 0}, "Y": {"desde": 0, "hasta": 0, "decimales": 0}, "botones": ["Division"]})",
          "línea 1: ninguno de 100 sorteos se calcula sin error (División por cero en z1 = x1 / y4)"},
+        // A decision problem: drawn from nothing, and read and solved as trelvani-decision does.
+        {ok + "\n" + R"({"variantes": 2, "semilla": 1, "decision": {"metodo": "saw"}})",
+         "línea 2: \"variantes\" no cabe en un problema de decisión: sus datos son los dados, no se sortean"},
+        {R"({"decision": {"metodo": "topsis"}, "botones": ["Suma"]})", "línea 1: \"botones\" no cabe junto a \"decision\""},
+        {R"({"decision": [1]})", "línea 1: \"decision\" debe ser un objeto: un problema como los que lee trelvani-decision"},
+        {R"({"decision": {"metodo": "topsis", "alternativas": ["A1"], "criterios": ["C1"], "pesos": ["MA"], "valoraciones": [["MBX"]]}})",
+         "línea 1: A1, C1: «MBX» no es un término de la escala de valoraciones (MP, P, MDP, R, MDB, B, MB)"},
+        {ok + "\n" + R"({"decision": {"metodo": "topsis", "alternativas": ["A1", "A2"], "criterios": ["C1"], "tipos": ["costo"], "pesos": ["MA"], "valoraciones": [["MP"], ["B"]]}})",
+         "línea 2: A1, C1: a1 agregada es 0 en un criterio de costo y la normalización lineal dividiría por cero"},
     };
     for (const auto& c : cases) EXPECT_EQ(ReasonOf(c.list), c.reason) << c.list.substr(0, 120);
 }
@@ -104,6 +117,36 @@ TEST(ExerciseList, StatementsSayWhatEachButtonAsks) {
         EXPECT_EQ(set.exercises[0].statement, c.statement);
         EXPECT_EQ(AskedLabels(set.exercises[0]), c.asked);
     }
+}
+
+// Each method asks for the values its reply ranks by, and the reply's best;
+// the reply is the program's own, and the problem is kept as it was written.
+TEST(ExerciseList, DecisionProblemsAskWhatTheirReplyRanksBy) {
+    const struct {
+        std::string problem, rankedBy, statement;
+    } cases[] = {
+        {R"({"metodo": "topsis", "alternativas": ["A1", "Señal"], "criterios": ["C1"], "pesos": ["MA"], "valoraciones": [["R"], [[5, 7.50, 9]]]})",
+         "cc", "Resuelva por TOPSIS difuso el problema de decisión con los datos y los convenios que siguen."},
+        {R"({"metodo": "saw", "alternativas": ["A1", "A2", "A3"], "criterios": ["C1", "C2"], "tipos": ["beneficio", "costo"], "pesos": ["A", "M"], "valoraciones": [["B", "R"], ["MB", "MB"], ["R", "MDP"]]})",
+         "valor", "Resuelva por SAW difuso (suma ponderada) el problema de decisión con los datos y los convenios que siguen."},
+        {R"({"metodo": "ahp", "decisores": 2, "criterios": ["C1", "C2", "C3"], "comparaciones": [[["3", "5"], ["1/3", "2"]], [["7", "4"]]]})",
+         "pesos", "Resuelva por AHP difuso (Buckley, 1985) el problema de decisión con los datos y los convenios que siguen."},
+    };
+    for (const auto& c : cases) {
+        const ExerciseSet set = Exercises(R"({"decision": )" + c.problem + "}");
+        ASSERT_EQ(set.exercises.size(), 1u) << c.problem;
+        const DecisionWork& work = *set.exercises[0].decision;
+        EXPECT_EQ(work.reply, decision::AnswerProblem(c.problem).reply);
+        EXPECT_EQ(nlohmann::json::parse(work.given), nlohmann::json::parse(c.problem));
+        EXPECT_EQ(set.exercises[0].statement, c.statement);
+        const nlohmann::json reply = nlohmann::json::parse(work.reply);
+        const DecisionQuestions asked = DecisionAsked(work);
+        std::vector<std::string> values;
+        for (const auto& number : asked.numbers) values.push_back(ShortestText(number.second));
+        EXPECT_EQ(values, reply[c.rankedBy].get<std::vector<std::string>>()) << c.rankedBy;
+        EXPECT_EQ(asked.options.at(asked.best), reply["orden"][0].get<std::string>());
+    }
+    EXPECT_NE(Exercises(R"({"decision": )" + cases[0].problem + "}").exercises[0].decision->given.find("7.50"), std::string::npos);
 }
 
 TEST(MarkupEscapes, TypedTextNeverTakesAMeaning) {

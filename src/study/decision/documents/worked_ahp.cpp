@@ -199,9 +199,10 @@ Section ConsistencySection(const Problem& p, const Solution& s) {
 
 }  // namespace
 
+std::vector<Section> AhpProblem(const Problem& p) { return {AhpData(p), ConventionsSection(AhpConventions(p))}; }
+
 WorkedDocument WorkedAhp(const Problem& p, const Solution& s) {
-    WorkedDocument document{"Solución desarrollada: AHP difuso (Buckley, 1985)", {AhpData(p)}};
-    document.sections.push_back(ConventionsSection(AhpConventions(p)));
+    WorkedDocument document{"Solución desarrollada: AHP difuso (Buckley, 1985)", AhpProblem(p)};
     document.sections.push_back(ComparisonsSection(p, s));
     document.sections.push_back(MeansSection(p, s));
     document.sections.push_back(TotalSection(p, s));

@@ -13,6 +13,16 @@ WorkedDocument WorkedDocumentOf(const Problem& problem, const Solution& solution
     return {};
 }
 
+WorkedDocument ProblemDocumentOf(const Problem& problem) {
+    std::vector<Section> sections;
+    switch (problem.method) {
+    case Method::Topsis: sections = worked::TopsisProblem(problem); break;
+    case Method::Saw: sections = worked::SawProblem(problem); break;
+    case Method::Ahp: sections = worked::AhpProblem(problem); break;
+    }
+    return {{}, std::move(sections)};
+}
+
 std::string CellText(const TableCell& cell) {
     const bool fuzzy = cell.kind == CellKind::Fuzzy;
     std::string out;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "study/decision/solution.h"
@@ -54,6 +55,9 @@ struct WorkedDocument {
 };
 
 WorkedDocument WorkedDocumentOf(const Problem& problem, const Solution& solution);
+// What a student is given before solving: the data as typed and the
+// conventions in words, the worked solution's first two sections; no title.
+WorkedDocument ProblemDocumentOf(const Problem& problem);
 
 // A cell as one text: "(0.5, 0.7, 0.7, 0.9)", "MDB; B; (1, 2, 3)".
 std::string CellText(const TableCell& cell);
@@ -64,5 +68,14 @@ std::string WorkedAsText(const WorkedDocument& document);
 std::string WorkedAsMarkdown(const WorkedDocument& document);
 std::string WorkedAsLatex(const WorkedDocument& document);
 std::string WorkedAsHtml(const WorkedDocument& document);
+
+// The same inside a document of another's, its title (if any) one heading
+// level below `depth` levels of the holder's: depth 0 is the document's own.
+// The holder loads the LaTeX package, and in HTML the style, given here.
+inline constexpr std::string_view kWorkedLatexPackage = "\\usepackage{longtable}\n";
+extern const std::string_view kWorkedHtmlStyle;
+std::string WorkedLatexBody(const WorkedDocument& document, int depth);
+std::string WorkedMarkdownBody(const WorkedDocument& document, int depth);
+std::string WorkedHtmlBody(const WorkedDocument& document, int depth);
 
 }  // namespace trelvani::decision

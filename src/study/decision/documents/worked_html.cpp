@@ -27,6 +27,13 @@ std::string TableHtml(const Table& table) {
 
 }  // namespace
 
+const std::string_view kWorkedHtmlStyle =
+    "table { border-collapse: collapse; margin: 0.4em 0 1em; font-size: 9pt; }\n"
+    "caption { text-align: left; font-weight: bold; padding-bottom: 0.2em; }\n"
+    "th, td { border: 1px solid #999; padding: 0.1em 0.4em; text-align: left; vertical-align: top; }\n"
+    "thead th { background: #eee; }\n"
+    ".formula { margin: 0.2em 0 0.2em 1.5em; }\n";
+
 std::string WorkedAsHtml(const WorkedDocument& document) {
     const std::string title = HtmlText(document.title);
     // For the browser's own printing: A4, no script, nothing from outside.
@@ -35,14 +42,17 @@ std::string WorkedAsHtml(const WorkedDocument& document) {
         "</title>\n<style>\n@page { size: A4; margin: 2cm; }\n"
         "body { font: 11pt/1.4 serif; max-width: 17cm; margin: 1cm auto; overflow-wrap: anywhere; }\n"
         "h2 { font-size: 13pt; margin: 1.2em 0 0.3em; break-after: avoid; }\n"
-        "table { border-collapse: collapse; margin: 0.4em 0 1em; font-size: 9pt; }\n"
-        "caption { text-align: left; font-weight: bold; padding-bottom: 0.2em; }\n"
-        "th, td { border: 1px solid #999; padding: 0.1em 0.4em; text-align: left; vertical-align: top; }\n"
-        "thead th { background: #eee; }\n"
-        ".formula { margin: 0.2em 0 0.2em 1.5em; }\n"
-        "@media print { body { margin: 0; } }\n</style>\n</head>\n<body>\n<h1>" + title + "</h1>\n";
+        + std::string(kWorkedHtmlStyle) + "@media print { body { margin: 0; } }\n</style>\n</head>\n<body>\n";
+    return out + WorkedHtmlBody(document, 0) + "</body>\n</html>\n";
+}
+
+std::string WorkedHtmlBody(const WorkedDocument& document, int depth) {
+    const std::string title = "h" + std::to_string(depth + 1);
+    const std::string heading = "h" + std::to_string(depth + 2);
+    std::string out;
+    if (!document.title.empty()) out += "<" + title + ">" + HtmlText(document.title) + "</" + title + ">\n";
     for (const Section& section : document.sections) {
-        out += "<section>\n<h2>" + HtmlText(section.heading) + "</h2>\n";
+        out += "<section>\n<" + heading + ">" + HtmlText(section.heading) + "</" + heading + ">\n";
         for (const Block& block : section.blocks) {
             switch (block.kind) {
             case BlockKind::Paragraph:
@@ -61,7 +71,7 @@ std::string WorkedAsHtml(const WorkedDocument& document) {
         }
         out += "</section>\n";
     }
-    return out + "</body>\n</html>\n";
+    return out;
 }
 
 }  // namespace trelvani::decision

@@ -244,17 +244,17 @@ std::string TableLatex(const Table& table) {
     return out;
 }
 
-}  // namespace
+// The tables' settings: flush left, narrow padding.
+constexpr std::string_view kTableSettings =
+    "\\setlength{\\LTleft}{0pt}\n\\setlength{\\LTright}{0pt plus 1fill}\n\\setlength{\\tabcolsep}{3pt}\n";
 
-std::string WorkedAsLatex(const WorkedDocument& document) {
-    // Only the base and recommended packages: a teacher's TeX Live has them.
-    std::string out =
-        "\\documentclass[a4paper]{article}\n\\usepackage[T1]{fontenc}\n\\usepackage{lmodern}\n"
-        "\\usepackage{amsmath}\n\\usepackage{longtable}\n\\setlength{\\LTleft}{0pt}\n\\setlength{\\LTright}{0pt plus 1fill}\n"
-        "\\setlength{\\tabcolsep}{3pt}\n"
-        "\\begin{document}\n\\section*{\\raggedright " + LatexWords(document.title) + "}\n";
+std::string Sections(const WorkedDocument& document, int depth) {
+    constexpr std::string_view kHeadings[] = {"section*", "subsection*", "subsubsection*", "paragraph*", "subparagraph*"};
+    const auto heading = [&](int level) { return std::string(kHeadings[std::min(level, 4)]); };
+    std::string out;
+    if (!document.title.empty()) out += "\\" + heading(depth) + "{\\raggedright " + LatexWords(document.title) + "}\n";
     for (const Section& section : document.sections) {
-        out += "\\subsection*{\\raggedright " + LatexWords(section.heading) + "}\n";
+        out += "\\" + heading(depth + 1) + "{\\raggedright " + LatexWords(section.heading) + "}\n";
         for (const Block& block : section.blocks) {
             switch (block.kind) {
             case BlockKind::Paragraph:
@@ -275,7 +275,23 @@ std::string WorkedAsLatex(const WorkedDocument& document) {
             }
         }
     }
-    return out + "\\end{document}\n";
+    return out;
+}
+
+}  // namespace
+
+std::string WorkedAsLatex(const WorkedDocument& document) {
+    // Only the base and recommended packages: a teacher's TeX Live has them.
+    std::string out =
+        "\\documentclass[a4paper]{article}\n\\usepackage[T1]{fontenc}\n\\usepackage{lmodern}\n"
+        "\\usepackage{amsmath}\n";
+    out.append(kWorkedLatexPackage).append(kTableSettings).append("\\begin{document}\n");
+    return out + Sections(document, 0) + "\\end{document}\n";
+}
+
+std::string WorkedLatexBody(const WorkedDocument& document, int depth) {
+    // The settings kept to a group, so the holder's own tables keep theirs.
+    return std::string("{").append(kTableSettings).append(Sections(document, depth)).append("}\n");
 }
 
 }  // namespace trelvani::decision

@@ -26,10 +26,13 @@ std::string TableMarkdown(const Table& table) {
 
 }  // namespace
 
-std::string WorkedAsMarkdown(const WorkedDocument& document) {
-    std::string out = "# " + MarkdownText(document.title) + "\n";
+std::string WorkedAsMarkdown(const WorkedDocument& document) { return WorkedMarkdownBody(document, 0); }
+
+std::string WorkedMarkdownBody(const WorkedDocument& document, int depth) {
+    const std::string marks(static_cast<std::size_t>(depth) + 1, '#');
+    std::string out = document.title.empty() ? "" : marks + " " + MarkdownText(document.title) + "\n";
     for (const Section& section : document.sections) {
-        out += "\n## " + MarkdownText(section.heading) + "\n";
+        out += "\n" + marks + "# " + MarkdownText(section.heading) + "\n";
         for (const Block& block : section.blocks) {
             out += "\n";
             switch (block.kind) {

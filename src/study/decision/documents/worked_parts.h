@@ -94,6 +94,11 @@ Section RatingData(const Problem& problem);
 std::vector<Line> RatingConventions(const Problem& problem);
 std::vector<Section> RatingTables(const Problem& problem, const Solution& solution);
 
+// Each method's data and conventions, the first sections of its document.
+std::vector<Section> TopsisProblem(const Problem& problem);
+std::vector<Section> SawProblem(const Problem& problem);
+std::vector<Section> AhpProblem(const Problem& problem);
+
 WorkedDocument WorkedTopsis(const Problem& problem, const Solution& solution);
 WorkedDocument WorkedSaw(const Problem& problem, const Solution& solution);
 WorkedDocument WorkedAhp(const Problem& problem, const Solution& solution);

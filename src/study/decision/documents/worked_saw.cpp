@@ -2,17 +2,19 @@
 
 namespace trelvani::decision::worked {
 
-WorkedDocument WorkedSaw(const Problem& p, const Solution& s) {
-    const bool rounded = p.conventions.rounding.has_value();
-    WorkedDocument document{"Solución desarrollada: SAW difuso (suma ponderada)", {RatingData(p)}};
-
+std::vector<Section> SawProblem(const Problem& p) {
     std::vector<Line> conventions = RatingConventions(p);
     conventions.push_back({Words("Suma ponderada: "), Notation().Both("S̃ᵢ", "\\tilde{S}_{i}").Done(),
                            Words(" suma, componente a componente y en el orden de los criterios, las casillas ponderadas "
                                  "de la fila.")});
     conventions.push_back(DefuzzificationWords(p.conventions.defuzzification));
     conventions.push_back(RoundingWords(p.conventions.rounding));
-    document.sections.push_back(ConventionsSection(std::move(conventions)));
+    return {RatingData(p), ConventionsSection(std::move(conventions))};
+}
+
+WorkedDocument WorkedSaw(const Problem& p, const Solution& s) {
+    const bool rounded = p.conventions.rounding.has_value();
+    WorkedDocument document{"Solución desarrollada: SAW difuso (suma ponderada)", SawProblem(p)};
 
     for (Section& section : RatingTables(p, s)) document.sections.push_back(std::move(section));
 

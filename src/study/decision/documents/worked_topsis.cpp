@@ -135,9 +135,10 @@ Section ClosenessSection(const Problem& p, const Solution& s) {
 
 }  // namespace
 
+std::vector<Section> TopsisProblem(const Problem& p) { return {RatingData(p), ConventionsSection(TopsisConventions(p))}; }
+
 WorkedDocument WorkedTopsis(const Problem& p, const Solution& s) {
-    WorkedDocument document{"Solución desarrollada: TOPSIS difuso", {RatingData(p)}};
-    document.sections.push_back(ConventionsSection(TopsisConventions(p)));
+    WorkedDocument document{"Solución desarrollada: TOPSIS difuso", TopsisProblem(p)};
     for (Section& section : RatingTables(p, s)) document.sections.push_back(std::move(section));
     document.sections.push_back(IdealsSection(p, s));
     document.sections.push_back(DistancesSection(p, s));
