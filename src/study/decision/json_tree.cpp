@@ -134,9 +134,9 @@ void AppendJson(std::string& out, const JsonValue& value) {
         out += '{';
         for (std::size_t i = 0; i < value.members.size(); ++i) {
             if (i > 0) out += ',';
-            AppendJsonString(out, value.members[i].first);
+            AppendJsonString(out, value.members[i].key);
             out += ':';
-            AppendJson(out, value.members[i].second);
+            AppendJson(out, value.members[i].value);
         }
         out += '}';
         return;
