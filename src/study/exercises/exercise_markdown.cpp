@@ -23,7 +23,8 @@ std::string ExercisesAsMarkdown(const ExerciseSet& set, const DocumentOptions& o
         for (const std::string& line : ResultLines(exercise)) out += std::string("- ") + MarkdownText(line) + "\n";
         for (const ExerciseClick& click : exercise.clicks) out += std::string("\n") + ProcedureAsMarkdown(ProcedureOf(click.record));
         if (const auto& work = exercise.decision) {
-            out += "\n" + decision::WorkedMarkdownBody(decision::WorkedDocumentOf(work->problem, work->solution), 2);
+            out += '\n';
+            out += decision::WorkedMarkdownBody(decision::WorkedDocumentOf(work->problem, work->solution), 2);
         }
     }
     return out;

@@ -47,8 +47,10 @@ std::string WorkedAsHtml(const WorkedDocument& document) {
 }
 
 std::string WorkedHtmlBody(const WorkedDocument& document, int depth) {
-    const std::string title = "h" + std::to_string(depth + 1);
-    const std::string heading = "h" + std::to_string(depth + 2);
+    // Appended, not added: GCC 12 at -O3 takes a literal plus a temporary for
+    // an overlapping copy (-Wrestrict).
+    const std::string title = std::string("h").append(std::to_string(depth + 1));
+    const std::string heading = std::string("h").append(std::to_string(depth + 2));
     std::string out;
     if (!document.title.empty()) out += "<" + title + ">" + HtmlText(document.title) + "</" + title + ">\n";
     for (const Section& section : document.sections) {

@@ -252,9 +252,11 @@ std::string Sections(const WorkedDocument& document, int depth) {
     constexpr std::string_view kHeadings[] = {"section*", "subsection*", "subsubsection*", "paragraph*", "subparagraph*"};
     const auto heading = [&](int level) { return std::string(kHeadings[std::min(level, 4)]); };
     std::string out;
-    if (!document.title.empty()) out += "\\" + heading(depth) + "{\\raggedright " + LatexWords(document.title) + "}\n";
+    if (!document.title.empty()) {
+        out.append("\\").append(heading(depth)).append("{\\raggedright ").append(LatexWords(document.title)).append("}\n");
+    }
     for (const Section& section : document.sections) {
-        out += "\\" + heading(depth + 1) + "{\\raggedright " + LatexWords(section.heading) + "}\n";
+        out.append("\\").append(heading(depth + 1)).append("{\\raggedright ").append(LatexWords(section.heading)).append("}\n");
         for (const Block& block : section.blocks) {
             switch (block.kind) {
             case BlockKind::Paragraph:
