@@ -1,6 +1,6 @@
 // The exercise lists on the page: the same reader, runs and documents as
-// trelvani-ejercicios, in a module the page loads only when a teacher asks
-// for a document, so the window never waits on it.
+// trelvani-ejercicios, in a module the page loads once the window is idle,
+// so the window never waits on it.
 #include <emscripten.h>
 
 #include <algorithm>

@@ -29,8 +29,9 @@
 
   // What the sections under the window are told: that clicks came, counted
   // until they draw them (the core keeps each click itself), and a call
-  // whenever what they draw may have changed.
-  const page = window.trelvaniWindow = { core: null, controls, returned, withText, clicks: 0, changed: () => {} };
+  // whenever what they draw may have changed; and the live region that
+  // speaks results, for a section to say its own once.
+  const page = window.trelvaniWindow = { core: null, controls, returned, withText, announce, clicks: 0, changed: () => {} };
 
   // The window's markup is in the page already, written from the control
   // table as the page was built; here it is only wired up.

@@ -185,6 +185,105 @@ function phoneChecks() {
       .map((c) => c.id) }));
 }
 
+// --- Decisión multicriterio -----------------------------------------------
+// Waits for the section's module, then runs one of the steps below in the
+// page (each is sent whole, so they live inside); the JSON copy is caught as
+// it is made.
+function decisionSection(stepName, ...args) {
+  const frame = document.querySelector("iframe");
+  const win = frame ? frame.contentWindow : window;
+  const doc = win.document;
+  const $ = (id) => doc.getElementById(id);
+  const deadline = performance.now() + 30000;
+  const until = (ready) => new Promise((resolve, reject) => (function poll() {
+    if (ready()) return resolve();
+    if (performance.now() > deadline) return reject(new Error("decision: " + $("decision-error").textContent));
+    setTimeout(poll, 50);
+  })());
+  let copied = null;
+  Object.defineProperty(win.navigator, "clipboard", { configurable: true,
+    value: { writeText: async (text) => { copied = text; } } });
+  const section = {
+    doc, $, until,
+    typeIn: (box, text) => {
+      box.value = text;
+      box.dispatchEvent(new win.Event(box.tagName === "SELECT" || box.type === "number" ? "change" : "input"));
+    },
+    // Solves what is on screen; the program's reply as copied, or null.
+    solve: async () => {
+      const before = $("decision-frase").textContent;
+      $("decision-frase").textContent = "";
+      $("decision-resolver").click();
+      if ($("decision-frase").textContent === "") {
+        $("decision-frase").textContent = before;
+        return null;
+      }
+      return section.copiedJson();
+    },
+    // What a copy button puts on the clipboard.
+    copied: async (button) => {
+      copied = null;
+      button.click();
+      await until(() => copied !== null);
+      return copied;
+    },
+    copiedJson: () => section.copied($("copiar-decision-json")),
+    description: () => win.trelvaniSections.exercisesModule().then((module) =>
+      JSON.parse(win.trelvaniSections.exercisesCall(module, "decision_description", "decision_length", []))),
+  };
+  const steps = {};
+  // Chen's example typed cell by cell, as a person types it: three makers,
+  // three alternatives, five criteria. Then one cell that cannot be read.
+  steps.typed = async function ({ $, doc, typeIn, solve, copied, description }, hands) {
+    const chen = (await description()).example;
+    typeIn($("decision-decisores"), String(chen.makers));
+    while (doc.querySelectorAll("#decision-alternativas input").length < chen.alternatives.length) $("decision-anadir-alternativa").click();
+    while (doc.querySelectorAll("#decision-criterios input").length < chen.criteria.length) $("decision-anadir-criterio").click();
+    const cell = (table, maker, row, column) =>
+      doc.querySelector(`#decision-rejillas input[data-table="${table}"][data-maker="${maker}"][data-row="${row}"][data-column="${column}"]`);
+    chen.weights.forEach((row, d) => row.forEach((text, j) => typeIn(cell("weights", d, j, 0), text)));
+    chen.ratings.forEach((grid, d) => grid.forEach((row, i) => row.forEach((text, j) => typeIn(cell("ratings", d, i, j), text))));
+    const reply = await solve();
+    const documents = {};
+    for (const button of doc.querySelectorAll(".decision-copia")) documents[button.dataset.formato] = await copied(button);
+    // A hand value to two decimals, either side of the first final value.
+    const judged = hands.map((hand) => {
+      typeIn($("decision-mano"), hand);
+      $("decision-comprobar").click();
+      return $("decision-veredicto").textContent;
+    });
+    const header = cell("ratings", 1, 2, 3).closest("table").querySelectorAll("th");
+    const headers = [...header].map((th) => th.scope + ":" + th.textContent);
+    typeIn(cell("ratings", 1, 2, 3), "MBX");
+    const unmended = await solve();
+    const marked = cell("ratings", 1, 2, 3).closest("td");
+    const reason = marked.querySelector(".decision-motivo");
+    return { chen, reply, documents, judged, unmended, headers, marked: marked.classList.contains("ilegible"),
+      reason: reason ? reason.textContent : "", shown: reason !== null && reason.getClientRects().length > 0,
+      inSection: reason !== null && reason.closest("#decision") !== null,
+      sentence: $("decision-frase").textContent };
+  };
+
+  // A link's problem, solved as it opens: its reply, and the grids it filled.
+  steps.linked = async function ({ $, doc, until, copiedJson }) {
+    await until(() => !$("decision-resultado").hidden || $("decision-error").textContent !== "");
+    // "reason", not "error": WebDriver takes a value's "error" for its own.
+    if ($("decision-resultado").hidden) return { reason: $("decision-error").textContent };
+    return { reply: await copiedJson(), first: doc.querySelector("#decision-rejillas input").value,
+      reason: $("decision-error").textContent };
+  };
+
+  // Chen's example at a phone's width: the tables scroll in their own boxes.
+  steps.narrow = async function ({ $, doc, until }) {
+    $("decision-ejemplo").click();
+    await until(() => !$("decision-resultado").hidden);
+    const root = doc.documentElement;
+    return { width: root.clientWidth, scrollWidth: root.scrollWidth,
+      tables: doc.querySelectorAll("#decision-solucion .decision-tabla table").length };
+  };
+  return until(() => $("decision-formulario")?.dataset.ready === "true").then(() => steps[stepName](section, ...args));
+}
+
 // --- The random requests, and the native program's answers --------------
 const { below, pick } = seeded(20261207);
 // What a text box can hold: no line breaks, no lone surrogates.
@@ -261,6 +360,54 @@ try {
   const overHttp = await driver.run(pageChecks);
   check(overHttp.sum[3] === " .9999999" && !overHttp.injected, "over http: " + JSON.stringify(overHttp));
 
+  // Decisión multicriterio: Chen's example typed through the grids gives
+  // trelvani-decision's reply byte for byte; a bad cell is marked with the
+  // program's reason; a link opens and solves; one too long is refused.
+  const decisionProgram = path.join(path.dirname(nativePath), "..", "decision", "trelvani-decision");
+  const decide = (line) => spawnSync(decisionProgram, { input: line + "\n" }).stdout.toString("utf8").replace(/\n$/, "");
+  await load(driver);
+  const typed = await driver.run(decisionSection, "typed", ["0.64", "0.63", "0,638", "x"]);
+  const chen = typed.chen;
+  const entries = (cells) => (chen.makers === 1 ? cells[0] : cells);
+  const chenLine = JSON.stringify({ metodo: chen.method, decisores: chen.makers, alternativas: chen.alternatives,
+    criterios: chen.criteria, tipos: chen.types,
+    pesos: chen.criteria.map((_, j) => entries(chen.weights.map((row) => row[j]))),
+    valoraciones: chen.alternatives.map((_, i) => chen.criteria.map((_, j) => entries(chen.ratings.map((grid) => grid[i][j])))) });
+  const chenReply = decide(chenLine);
+  check(chenReply.includes('"orden"') && typed.reply === chenReply,
+    "Chen typed through the grids: the page's JSON differs from trelvani-decision's\n  page:   " + typed.reply + "\n  native: " + chenReply);
+  for (const format of ["texto", "markdown", "latex"]) {
+    const native = spawnSync(decisionProgram, ["--formato", format], { input: chenLine + "\n" }).stdout.toString("utf8");
+    check(native.length > 1000 && typed.documents[format] === native, "Chen's " + format + " differs from trelvani-decision's");
+  }
+  // CC of A1 is 0.638…: to the hundredth 0.64, not 0.63.
+  check(JSON.stringify(typed.judged) === JSON.stringify(["CC de A1: coincide.", "CC de A1: no coincide.",
+    "CC de A1: coincide.", "CC de A1: no es un número."]), "hand values judged: " + typed.judged);
+  check(typed.headers.includes("row:A3") && typed.headers.includes("col:C4"), "grid headers: " + typed.headers);
+  const badLine = JSON.parse(chenLine);
+  badLine.valoraciones[2][3][1] = "MBX";
+  const badReason = JSON.parse(decide(JSON.stringify(badLine))).error;
+  check(typed.unmended === null && typed.marked && typed.shown && typed.inSection && typed.reason === badReason,
+    "a bad cell: " + JSON.stringify({ ...typed, chen: undefined, reply: undefined, documents: undefined }) + " against «" + badReason + "»");
+  // A link: a scale of its own, crisp numbers and terms side by side.
+  const linkLine = '{"metodo": "saw", "alternativas": ["Norte", "Sur <b>"], "criterios": ["coste", "calidad"], ' +
+    '"tipos": ["costo", "beneficio"], "escala_valoraciones": {"bajo": [1, 2, 3, 4], "alto": [6, 7, 8, 9]}, ' +
+    '"pesos": ["A", [0.2, 0.3, 0.5]], "valoraciones": [["bajo", 7.5], ["alto", "0,5"]]}';
+  const opened = async (line) => {
+    await driver.goto("about:blank");
+    await load(driver, url + "#decision=" + encodeURIComponent(line));
+    return driver.run(decisionSection, "linked");
+  };
+  const linked = await opened(linkLine);
+  check(linked.reply === decide(linkLine) && linked.first === "A",
+    "a link's problem: " + JSON.stringify(linked) + "\n  native: " + decide(linkLine));
+  const broken = '{"metodo": "saw", "alternativas": ["A1"]';
+  const refused = await opened(broken);
+  check(refused.reply === undefined && refused.reason === JSON.parse(decide(broken)).error,
+    "a malformed link: " + JSON.stringify(refused));
+  const tooLong = await opened(linkLine.replace("Norte", "N".repeat(70000)));
+  check(tooLong.reply === undefined && /64 KiB/.test(tooLong.reason), "a link over 64 KiB: " + JSON.stringify(tooLong));
+
   // A phone's width, in a frame of that width: the browser window itself may
   // not get so narrow. The clicks are made there, where the controls reflow.
   for (const width of [360, 320]) {
@@ -271,6 +418,9 @@ try {
     check(phone.cutRows === 5, width + " px: " + phone.cutRows + " rows of α-cuts, not 5");
     check(phone.short.length === 0, width + " px: shorter than 44 px: " + phone.short);
     check(phone.small.length === 0, width + " px: box text under 16 px: " + phone.small);
+    const narrow = await driver.run(decisionSection, "narrow");
+    check(narrow.tables > 5 && narrow.scrollWidth <= narrow.width,
+      width + " px: the decision section scrolls sideways: " + JSON.stringify(narrow));
   }
   // The random clicks start from a fresh window, at the last width.
   await load(driver, served + "/telefono-320");

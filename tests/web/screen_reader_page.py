@@ -4,7 +4,9 @@ Orca listening, keys pressed as a person presses them: the result of "+" is
 spoken, a repeated message twice, an error's text once when its dialog opens
 and the button again when it closes, Tab goes on from "Borrar todo" into the
 sections, the history reads as a table after the dialog, and the exercise
-section's controls are named by what they show. Run under Xvfb
+section's controls are named by what they show; in "Decisión multicriterio"
+the ranking sentence is said once and a grid's cell is read with its
+alternative and criterion. Run under Xvfb
 in a D-Bus session of its own (see tests/programs/desktop/screen_reader_test.sh).
 Usage: screen_reader_page.py chromium|firefox PAGE DEBUG_FILE"""
 import os
@@ -128,7 +130,23 @@ try:
                  "Copiar", "Imprimir"):
         move_to(name)
     print(f"{engine}: Ejercicios read by the names it shows")
-    print("9 passed, 0 failed")
+    # Decisión multicriterio: Chen's example solved, its sentence said once;
+    # then back into the last grid, whose cell is read with its alternative
+    # and its criterion.
+    move_to("Ejemplo: Chen")
+    solved = heard("La mejor alternativa es A2", lambda: key("Return"), "the ranking sentence was not spoken")
+    said_times("La mejor alternativa es A2", solved, 1, "the ranking sentence")
+    # Back from the buttons, past the conventions, into the last grid's last
+    # cell: Orca names its row and its column as it enters the table.
+    before = len(orca.spoken())
+    move_to("C5", back=True)
+    time.sleep(1)
+    cell = [line for line in orca.spoken()[before:] if "A3" in line and "C5" in line]
+    if not cell:
+        print(*orca.spoken()[before:][-6:], sep="\n  ")
+        sys.exit("FAIL: the grid's last cell was read without its alternative and criterion")
+    print(f"{engine}: {cell[-1][:120]}")
+    print("11 passed, 0 failed")
 finally:
     browser.kill()
     browser.wait()

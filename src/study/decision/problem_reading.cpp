@@ -160,16 +160,7 @@ struct Table {
 // The K entries of one cell; with K = 1 the cell is the entry itself.
 Cell ReadCell(const JsonValue& value, const Table& table, const std::string& place) {
     const auto checked = [&](const JsonValue& item, const PlaceName& where) {
-        Entry entry = ReadEntry(item, table.scale, table.role, where, table.fourComponents);
-        if (table.role == ScaleRole::Comparisons && !(entry.value[0] > 0)) {
-            throw DecisionError(where() + ": la comparación " + Quoted(entry.text) + " no es positiva");
-        }
-        if (table.role != ScaleRole::Comparisons && entry.value[0] < 0) {
-            const bool weight = table.role == ScaleRole::Weights;
-            throw DecisionError(where() + ": " + (weight ? "el peso " : "la valoración ") + Quoted(entry.text) +
-                                (weight ? " es negativo" : " es negativa"));
-        }
-        return entry;
+        return ReadTableEntry(item, table.scale, table.role, where, table.fourComponents);
     };
     if (table.decisionMakers == 1) return Cell{checked(value, [&] { return place; })};
     const auto k = static_cast<std::size_t>(table.decisionMakers);
@@ -242,6 +233,20 @@ void ReadComparisons(const JsonValue& root, Problem& problem, bool& fourComponen
 }
 
 }  // namespace
+
+Entry ReadTableEntry(const JsonValue& value, const Scale& scale, ScaleRole role, const PlaceName& place,
+                     bool& fourComponents) {
+    Entry entry = ReadEntry(value, scale, role, place, fourComponents);
+    if (role == ScaleRole::Comparisons && !(entry.value[0] > 0)) {
+        throw DecisionError(place() + ": la comparación " + Quoted(entry.text) + " no es positiva");
+    }
+    if (role != ScaleRole::Comparisons && entry.value[0] < 0) {
+        const bool weight = role == ScaleRole::Weights;
+        throw DecisionError(place() + ": " + (weight ? "el peso " : "la valoración ") + Quoted(entry.text) +
+                            (weight ? " es negativo" : " es negativa"));
+    }
+    return entry;
+}
 
 Problem ReadProblem(std::string_view line) {
     if (line.size() > kMaxProblemBytes) throw DecisionError("la línea pasa de 1 MiB (1048576 bytes)");

@@ -3,6 +3,7 @@
 #include <cstddef>
 #include <string_view>
 
+#include "study/decision/entry_reading.h"
 #include "study/decision/json_tree.h"
 #include "study/decision/problem.h"
 
@@ -19,5 +20,11 @@ inline constexpr int kMaxDecisionMakers = 50;
 Problem ReadProblem(std::string_view line);
 // The same, from a problem already parsed (one held inside another line).
 Problem ReadProblem(const JsonValue& root);
+
+// One decision maker's entry in a table of the role's: read as ReadEntry
+// reads it, then refused where the role forbids its value (a negative weight
+// or rating, a comparison not positive). Throws DecisionError naming `place`.
+Entry ReadTableEntry(const JsonValue& value, const Scale& scale, ScaleRole role, const PlaceName& place,
+                     bool& fourComponents);
 
 }  // namespace trelvani::decision

@@ -1,0 +1,393 @@
+#include "study/decision/page_grids.h"
+
+#include "study/decision/conventions.h"
+#include "study/decision/json_tree.h"
+#include "study/decision/problem_reading.h"
+#include "study/decision/scales.h"
+#include "text/json_text.h"
+
+namespace trelvani::decision {
+namespace {
+
+using Kind = JsonValue::Kind;
+using Texts = std::vector<std::string>;
+using TextRows = std::vector<Texts>;
+
+[[noreturn]] void Malformed(std::string_view what) {
+    throw DecisionError("la página envió mal «" + std::string(what) + "»");
+}
+
+const JsonValue& Member(const JsonValue& root, std::string_view key, Kind kind) {
+    const JsonValue* value = root.Member(key);
+    if (value == nullptr || value->kind != kind) Malformed(key);
+    return *value;
+}
+
+Texts ReadTexts(const JsonValue& value, std::string_view key, std::size_t size) {
+    if (value.kind != Kind::Array || value.items.size() != size) Malformed(key);
+    Texts texts;
+    for (const JsonValue& item : value.items) {
+        if (item.kind != Kind::String) Malformed(key);
+        texts.push_back(item.text);
+    }
+    return texts;
+}
+
+// One list per maker, of rows whose sizes `rowSize` gives.
+template <class RowSize>
+std::vector<TextRows> ReadGrids(const JsonValue& value, std::string_view key, int makers, std::size_t rows,
+                                const RowSize& rowSize) {
+    if (value.kind != Kind::Array || value.items.size() != static_cast<std::size_t>(makers)) Malformed(key);
+    std::vector<TextRows> grids;
+    for (const JsonValue& grid : value.items) {
+        if (grid.kind != Kind::Array || grid.items.size() != rows) Malformed(key);
+        TextRows texts;
+        for (std::size_t r = 0; r < rows; ++r) texts.push_back(ReadTexts(grid.items[r], key, rowSize(r)));
+        grids.push_back(std::move(texts));
+    }
+    return grids;
+}
+
+void AppendTexts(std::string& out, const Texts& texts) {
+    out += '[';
+    for (std::size_t i = 0; i < texts.size(); ++i) {
+        if (i > 0) out += ',';
+        AppendJsonString(out, texts[i]);
+    }
+    out += ']';
+}
+
+template <class Item, class Write>
+void AppendList(std::string& out, const std::vector<Item>& items, const Write& write) {
+    out += '[';
+    for (std::size_t i = 0; i < items.size(); ++i) {
+        if (i > 0) out += ',';
+        write(items[i]);
+    }
+    out += ']';
+}
+
+bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r'; }
+
+std::string_view Trimmed(std::string_view text) {
+    while (!text.empty() && IsBlank(text.front())) text.remove_prefix(1);
+    while (!text.empty() && IsBlank(text.back())) text.remove_suffix(1);
+    return text;
+}
+
+// The numbers a cell holds apart, each as typed; empty when it holds one
+// term or one number.
+Texts NumbersApart(std::string_view typed) {
+    std::string_view text = Trimmed(typed);
+    const bool bracketed = text.size() >= 2 && text.front() == '(' && text.back() == ')';
+    if (bracketed) text = Trimmed(text.substr(1, text.size() - 2));
+    Texts parts;
+    const auto splitAt = [&](std::string_view separator) {
+        for (std::size_t at; (at = text.find(separator)) != std::string_view::npos;) {
+            parts.emplace_back(Trimmed(text.substr(0, at)));
+            text.remove_prefix(at + separator.size());
+        }
+        parts.emplace_back(Trimmed(text));
+    };
+    if (text.find(';') != std::string_view::npos) {
+        splitAt(";");
+    } else if (text.find(", ") != std::string_view::npos) {
+        splitAt(", ");
+    } else {
+        for (std::size_t start = 0; start < text.size();) {
+            if (IsBlank(text[start])) {
+                ++start;
+                continue;
+            }
+            std::size_t end = start;
+            while (end < text.size() && !IsBlank(text[end])) ++end;
+            parts.emplace_back(text.substr(start, end - start));
+            start = end;
+        }
+    }
+    if (parts.size() < 2 && !bracketed) return {};
+    return parts;
+}
+
+// One entry as the problem line holds it.
+void AppendEntry(std::string& out, const std::string& typed) {
+    const Texts numbers = NumbersApart(typed);
+    if (numbers.empty()) {
+        AppendJsonString(out, typed);
+    } else {
+        AppendTexts(out, numbers);
+    }
+}
+
+// One cell: the entry itself for one maker, else one entry per maker.
+template <class EntryOf>
+void AppendCell(std::string& out, int makers, const EntryOf& entryOf) {
+    if (makers == 1) {
+        AppendEntry(out, entryOf(0));
+        return;
+    }
+    out += '[';
+    for (std::size_t d = 0; d < static_cast<std::size_t>(makers); ++d) {
+        if (d > 0) out += ',';
+        AppendEntry(out, entryOf(d));
+    }
+    out += ']';
+}
+
+// "(0.5, 0.7, 0.9)" as a grid shows it: "0.5; 0.7; 0.9".
+std::string GridText(const std::string& text) {
+    if (text.size() < 2 || text.front() != '(' || text.back() != ')') return text;
+    std::string grid;
+    const std::string_view inner = std::string_view(text).substr(1, text.size() - 2);
+    for (std::size_t i = 0; i < inner.size(); ++i) {
+        if (inner[i] == ',' && i + 1 < inner.size() && inner[i + 1] == ' ') {
+            grid += ';';
+        } else {
+            grid += inner[i];
+        }
+    }
+    return grid;
+}
+
+}  // namespace
+
+PageGrids ReadPageGrids(std::string_view json) {
+    const JsonValue root = ParseJson(json);
+    if (root.kind != Kind::Object) Malformed("grids");
+    PageGrids grids;
+    const std::string& method = Member(root, "method", Kind::String).text;
+    bool known = false;
+    for (Method m : {Method::Topsis, Method::Saw, Method::Ahp}) {
+        if (method == Word(m)) {
+            grids.method = m;
+            known = true;
+        }
+    }
+    if (!known) Malformed("method");
+    const std::string& makers = Member(root, "makers", Kind::Number).text;
+    grids.makers = 0;
+    for (int k = 1; k <= kMaxDecisionMakers; ++k) {
+        if (makers == std::to_string(k)) grids.makers = k;
+    }
+    if (grids.makers == 0) Malformed("makers");
+    const JsonValue& criteria = Member(root, "criteria", Kind::Array);
+    grids.criteria = ReadTexts(criteria, "criteria", criteria.items.size());
+    const std::size_t n = grids.criteria.size();
+    if (grids.method == Method::Ahp) {
+        grids.comparisons = ReadGrids(Member(root, "comparisons", Kind::Array), "comparisons", grids.makers,
+                                      n == 0 ? 0 : n - 1, [&](std::size_t r) { return n - 1 - r; });
+    } else {
+        const JsonValue& alternatives = Member(root, "alternatives", Kind::Array);
+        grids.alternatives = ReadTexts(alternatives, "alternatives", alternatives.items.size());
+        for (const std::string& type : ReadTexts(Member(root, "types", Kind::Array), "types", n)) {
+            if (type != Word(CriterionType::Benefit) && type != Word(CriterionType::Cost)) Malformed("types");
+            grids.types.push_back(type == Word(CriterionType::Cost) ? CriterionType::Cost : CriterionType::Benefit);
+        }
+        // One row of weights per maker.
+        const JsonValue& weights = Member(root, "weights", Kind::Array);
+        if (weights.items.size() != static_cast<std::size_t>(grids.makers)) Malformed("weights");
+        for (const JsonValue& row : weights.items) grids.weights.push_back(ReadTexts(row, "weights", n));
+        grids.ratings = ReadGrids(Member(root, "ratings", Kind::Array), "ratings", grids.makers,
+                                  grids.alternatives.size(), [&](std::size_t) { return n; });
+    }
+    if (const JsonValue* conventions = root.Member("conventions")) {
+        if (conventions->kind != Kind::Object) Malformed("conventions");
+        for (const JsonMember& member : conventions->members) {
+            if (member.value.kind != Kind::String) Malformed("conventions");
+            grids.conventions.emplace_back(member.key, member.value.text);
+        }
+    }
+    return grids;
+}
+
+std::string PageGridsJson(const PageGrids& grids) {
+    std::string out = "{\"method\":";
+    AppendJsonString(out, Word(grids.method));
+    out += ",\"makers\":" + std::to_string(grids.makers) + ",\"alternatives\":";
+    AppendTexts(out, grids.alternatives);
+    out += ",\"criteria\":";
+    AppendTexts(out, grids.criteria);
+    out += ",\"types\":";
+    AppendList(out, grids.types, [&](CriterionType type) { AppendJsonString(out, Word(type)); });
+    const auto rows = [&](const TextRows& grid) { AppendList(out, grid, [&](const Texts& row) { AppendTexts(out, row); }); };
+    out += ",\"weights\":";
+    AppendList(out, grids.weights, [&](const Texts& row) { AppendTexts(out, row); });
+    out += ",\"ratings\":";
+    AppendList(out, grids.ratings, rows);
+    out += ",\"comparisons\":";
+    AppendList(out, grids.comparisons, rows);
+    out += ",\"conventions\":{";
+    for (std::size_t i = 0; i < grids.conventions.size(); ++i) {
+        if (i > 0) out += ',';
+        AppendJsonString(out, grids.conventions[i].first);
+        out += ':';
+        AppendJsonString(out, grids.conventions[i].second);
+    }
+    return out + "}}";
+}
+
+PageGrids GridsOfProblem(const Problem& problem) {
+    PageGrids grids;
+    grids.method = problem.method;
+    grids.makers = problem.decisionMakers;
+    grids.alternatives = problem.alternatives;
+    grids.criteria = problem.criteria;
+    grids.types = problem.types;
+    const auto makers = static_cast<std::size_t>(problem.decisionMakers);
+    const auto grid = [&](const std::vector<std::vector<Cell>>& cells, std::size_t d) {
+        TextRows rows;
+        for (const std::vector<Cell>& row : cells) {
+            Texts texts;
+            for (const Cell& cell : row) texts.push_back(GridText(cell[d].text));
+            rows.push_back(std::move(texts));
+        }
+        return rows;
+    };
+    for (std::size_t d = 0; d < makers; ++d) {
+        if (problem.method == Method::Ahp) {
+            grids.comparisons.push_back(grid(problem.comparisons, d));
+            continue;
+        }
+        Texts weights;
+        for (const Cell& cell : problem.weights) weights.push_back(GridText(cell[d].text));
+        grids.weights.push_back(std::move(weights));
+        grids.ratings.push_back(grid(problem.ratings, d));
+    }
+    const Conventions& c = problem.conventions;
+    const auto chosen = [&](std::string_view key, std::string_view word) {
+        grids.conventions.emplace_back(std::string(key), std::string(word));
+    };
+    chosen("agregacion", Word(c.aggregation));
+    if (problem.method != Method::Ahp) chosen("normalizacion", Word(c.normalisation));
+    if (problem.method == Method::Topsis) {
+        chosen("ideales", Word(c.ideals));
+        chosen("distancia", Word(c.distance));
+    } else {
+        chosen("desborrosificacion", Word(c.defuzzification));
+    }
+    chosen("redondeo", c.rounding ? std::to_string(*c.rounding) : std::string());
+    return grids;
+}
+
+std::string ProblemLineOf(const PageGrids& grids) {
+    std::string out = "{\"metodo\":";
+    AppendJsonString(out, Word(grids.method));
+    out += ",\"decisores\":" + std::to_string(grids.makers);
+    if (grids.method != Method::Ahp) {
+        out += ",\"alternativas\":";
+        AppendTexts(out, grids.alternatives);
+    }
+    out += ",\"criterios\":";
+    AppendTexts(out, grids.criteria);
+    if (grids.method == Method::Ahp) {
+        out += ",\"comparaciones\":[";
+        for (std::size_t i = 0; i + 1 < grids.criteria.size(); ++i) {
+            if (i > 0) out += ',';
+            out += '[';
+            for (std::size_t k = 0; k + i + 1 < grids.criteria.size(); ++k) {
+                if (k > 0) out += ',';
+                AppendCell(out, grids.makers, [&](std::size_t d) { return grids.comparisons[d][i][k]; });
+            }
+            out += ']';
+        }
+        out += ']';
+    } else {
+        out += ",\"tipos\":";
+        AppendList(out, grids.types, [&](CriterionType type) { AppendJsonString(out, Word(type)); });
+        out += ",\"pesos\":[";
+        for (std::size_t j = 0; j < grids.criteria.size(); ++j) {
+            if (j > 0) out += ',';
+            AppendCell(out, grids.makers, [&](std::size_t d) { return grids.weights[d][j]; });
+        }
+        out += "],\"valoraciones\":[";
+        for (std::size_t i = 0; i < grids.alternatives.size(); ++i) {
+            if (i > 0) out += ',';
+            out += '[';
+            for (std::size_t j = 0; j < grids.criteria.size(); ++j) {
+                if (j > 0) out += ',';
+                AppendCell(out, grids.makers, [&](std::size_t d) { return grids.ratings[d][i][j]; });
+            }
+            out += ']';
+        }
+        out += ']';
+    }
+    if (!grids.conventions.empty()) {
+        out += ",\"convenios\":{";
+        for (std::size_t i = 0; i < grids.conventions.size(); ++i) {
+            const auto& [key, word] = grids.conventions[i];
+            if (i > 0) out += ',';
+            AppendJsonString(out, key);
+            out += ':';
+            // The rounding is a number of decimals, or none; anything else
+            // goes as typed, for the program to refuse in its words.
+            const bool digits = !word.empty() && word.find_first_not_of("0123456789") == std::string::npos;
+            if (key == "redondeo" && word.empty()) {
+                out += "null";
+            } else if (key == "redondeo" && digits) {
+                out += word;
+            } else {
+                AppendJsonString(out, word);
+            }
+        }
+        out += '}';
+    }
+    return out + '}';
+}
+
+std::vector<UnreadCell> UnreadCells(const PageGrids& grids) {
+    std::vector<UnreadCell> unread;
+    const auto makers = static_cast<std::size_t>(grids.makers);
+    const auto decisor = [&](std::size_t d) {
+        return grids.makers == 1 ? std::string() : ", decisor " + std::to_string(d + 1);
+    };
+    const auto check = [&](ScaleRole role, const std::string& typed, const std::string& place, UnreadCell at) {
+        std::string entry;
+        AppendEntry(entry, typed);
+        bool fourComponents = false;
+        try {
+            ReadTableEntry(ParseJson(entry), DefaultScale(role), role, [&] { return place; }, fourComponents);
+        } catch (const DecisionError& error) {
+            at.reason = error.what();
+            unread.push_back(std::move(at));
+        }
+    };
+    for (std::size_t d = 0; d < makers; ++d) {
+        if (grids.method == Method::Ahp) {
+            for (std::size_t i = 0; i + 1 < grids.criteria.size(); ++i) {
+                for (std::size_t j = i + 1; j < grids.criteria.size(); ++j) {
+                    check(ScaleRole::Comparisons, grids.comparisons[d][i][j - i - 1],
+                          grids.criteria[i] + " frente a " + grids.criteria[j] + decisor(d),
+                          {GridTable::Comparisons, d, i, j, {}});
+                }
+            }
+            continue;
+        }
+        for (std::size_t j = 0; j < grids.criteria.size(); ++j) {
+            check(ScaleRole::Weights, grids.weights[d][j], "peso de " + grids.criteria[j] + decisor(d),
+                  {GridTable::Weights, d, j, 0, {}});
+        }
+        for (std::size_t i = 0; i < grids.alternatives.size(); ++i) {
+            for (std::size_t j = 0; j < grids.criteria.size(); ++j) {
+                check(ScaleRole::Ratings, grids.ratings[d][i][j],
+                      grids.alternatives[i] + ", " + grids.criteria[j] + decisor(d), {GridTable::Ratings, d, i, j, {}});
+            }
+        }
+    }
+    return unread;
+}
+
+std::string UnreadCellsJson(const std::vector<UnreadCell>& cells) {
+    std::string out;
+    AppendList(out, cells, [&](const UnreadCell& cell) {
+        static constexpr std::string_view kTables[] = {"weights", "ratings", "comparisons"};
+        out += "{\"table\":";
+        AppendJsonString(out, kTables[static_cast<std::size_t>(cell.table)]);
+        out += ",\"maker\":" + std::to_string(cell.maker) + ",\"row\":" + std::to_string(cell.row) +
+               ",\"column\":" + std::to_string(cell.column) + ",\"reason\":";
+        AppendJsonString(out, cell.reason);
+        out += '}';
+    });
+    return out;
+}
+
+}  // namespace trelvani::decision

@@ -1,0 +1,165 @@
+// The section "Decisión multicriterio": what the page asks the exercise
+// module for. The grids and the link arrive as text; everything the page
+// shows comes back composed, the program's reply among it byte for byte.
+#include <emscripten.h>
+
+#include <cstddef>
+#include <exception>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "core/steps.h"
+#include "study/check/answer_key.h"
+#include "study/check/hand_number.h"
+#include "study/decision/documents/worked_document.h"
+#include "study/decision/documents/worked_solution.h"
+#include "study/decision/final_values.h"
+#include "study/decision/page_description.h"
+#include "study/decision/page_grids.h"
+#include "study/decision/page_link.h"
+#include "study/decision/problem_reading.h"
+#include "study/decision/ranking_sentence.h"
+#include "study/decision/reply.h"
+#include "text/json_text.h"
+
+namespace {
+
+namespace decision = trelvani::decision;
+
+std::string g_returned;
+// The problem last solved, for its documents and for checking hand values.
+struct Solved {
+    decision::Problem problem;
+    decision::Solution solution;
+};
+std::optional<Solved> g_solved;
+
+const char* Returned(std::string text) {
+    g_returned = std::move(text);
+    return g_returned.data();
+}
+
+// {"solved", "reply": the program's reply line; "reason" when it is an
+// error; once solved "sentence",
+// "chart": {"caption", "bars": [{"name", "label", "value"}]}, "grids" (to
+// fill the section from a link) and "worked" (the worked solution's HTML)}.
+std::string SolvedJson(std::string_view line) {
+    g_solved.reset();
+    const decision::Answer answer = decision::AnswerProblem(line);
+    std::string out = std::string("{\"solved\":") + (answer.solved ? "true" : "false") + ",\"reply\":";
+    trelvani::AppendJsonString(out, answer.reply);
+    if (!answer.solved) {
+        // The reply's own reason, for the page to show as text.
+        std::string reason;
+        try {
+            static_cast<void>(decision::Solve(decision::ReadProblem(line)));
+        } catch (const std::exception& error) {
+            reason = error.what();
+        }
+        out += ",\"reason\":";
+        trelvani::AppendJsonString(out, reason);
+        return out + "}";
+    }
+    Solved solved;
+    solved.problem = decision::ReadProblem(line);
+    solved.solution = decision::Solve(solved.problem);
+    out += ",\"sentence\":";
+    trelvani::AppendJsonString(out, decision::RankingSentence(solved.problem, solved.solution));
+    const decision::FinalValues final = decision::FinalValuesOf(solved.problem, solved.solution);
+    out += ",\"chart\":{\"caption\":";
+    trelvani::AppendJsonString(out, final.caption);
+    out += ",\"bars\":[";
+    for (const decision::FinalValue& value : final.values) {
+        if (out.back() != '[') out += ',';
+        out += "{\"name\":";
+        trelvani::AppendJsonString(out, value.name);
+        out += ",\"label\":";
+        trelvani::AppendJsonString(out, value.label);
+        out += ",\"value\":";
+        trelvani::AppendJsonString(out, trelvani::ShortestText(value.value));
+        out += '}';
+    }
+    out += "]},\"grids\":" + decision::PageGridsJson(decision::GridsOfProblem(solved.problem)) + ",\"worked\":";
+    trelvani::AppendJsonString(
+        out, decision::WorkedHtmlBody(decision::WorkedDocumentOf(solved.problem, solved.solution), 2));
+    g_solved = std::move(solved);
+    return out + "}";
+}
+
+}  // namespace
+
+extern "C" {
+
+EMSCRIPTEN_KEEPALIVE std::size_t decision_length() { return g_returned.size(); }
+
+EMSCRIPTEN_KEEPALIVE const char* decision_description() { return Returned(decision::PageDescriptionJson()); }
+
+// The grids (see PageGrids) as {"line": the problem line, "exercise": the
+// line for an exercise list, "unread": the cells that cannot be read}, or
+// {"error"} when the page sent them malformed.
+EMSCRIPTEN_KEEPALIVE const char* decision_grids(const char* json, std::size_t length) {
+    try {
+        const decision::PageGrids grids = decision::ReadPageGrids(std::string_view(json, length));
+        const std::string line = decision::ProblemLineOf(grids);
+        std::string out = "{\"line\":";
+        trelvani::AppendJsonString(out, line);
+        out += ",\"exercise\":";
+        trelvani::AppendJsonString(out, "{\"decision\":" + line + "}");
+        return Returned(out + ",\"unread\":" + decision::UnreadCellsJson(decision::UnreadCells(grids)) + "}");
+    } catch (const decision::DecisionError& error) {
+        return Returned(decision::ErrorJson(error.what()));
+    }
+}
+
+// One problem line solved as trelvani-decision solves it (see SolvedJson).
+EMSCRIPTEN_KEEPALIVE const char* decision_solve(const char* line, std::size_t length) {
+    return Returned(SolvedJson(std::string_view(line, length)));
+}
+
+// What follows "#decision=": {"refused": why} or the problem solved, with
+// its "line".
+EMSCRIPTEN_KEEPALIVE const char* decision_link(const char* encoded, std::size_t length) {
+    g_solved.reset();
+    const decision::LinkProblem link = decision::ProblemOfLink(std::string_view(encoded, length));
+    if (!link.refusal.empty()) {
+        std::string out = "{\"refused\":";
+        trelvani::AppendJsonString(out, link.refusal);
+        return Returned(out + "}");
+    }
+    std::string out = SolvedJson(link.line);
+    out.pop_back();
+    out += ",\"line\":";
+    trelvani::AppendJsonString(out, link.line);
+    return Returned(out + "}");
+}
+
+// The worked solution of the problem last solved, as `trelvani-decision
+// --formato` writes it ("texto", "markdown", "latex", "html"); empty when
+// nothing is solved.
+EMSCRIPTEN_KEEPALIVE const char* decision_document(const char* formatName, std::size_t length) {
+    const auto format = decision::DocumentFormatNamed(std::string_view(formatName, length));
+    if (!g_solved || !format) return Returned({});
+    return Returned(decision::WorkedSolution(*format, g_solved->problem, g_solved->solution));
+}
+
+// A hand value for the final value `index` (in the chart's order), judged
+// to the digits written as the calculator's results are: a verdict as
+// VerdictJson writes it.
+EMSCRIPTEN_KEEPALIVE const char* decision_check(const char* hand, std::size_t length, int index) {
+    trelvani::Verdict verdict;
+    trelvani::HandNumber written;
+    verdict.reading = trelvani::ReadHandNumber(std::string_view(hand, length), written);
+    if (g_solved && index >= 0) {
+        const decision::FinalValues final = decision::FinalValuesOf(g_solved->problem, g_solved->solution);
+        if (static_cast<std::size_t>(index) < final.values.size()) {
+            const double value = final.values[static_cast<std::size_t>(index)].value;
+            verdict.value = trelvani::ShortestText(value);
+            verdict.agrees = verdict.reading == trelvani::HandReading::Number &&
+                             trelvani::AgreesToWrittenDigits(written, trelvani::ExactDecimal(value));
+        }
+    }
+    return Returned(trelvani::VerdictJson(verdict));
+}
+
+}  // extern "C"
