@@ -333,7 +333,7 @@ bool Session::Handle(std::string_view line, ReplyOutput& out) {
         const bool cutsAsked = request.cuts || request.conventions;
         if (cutsAsked) cuts_.BeforeClick(controls_);
         if (request.button != nullptr) {
-            error = RunClick(request.button->handler, controls_, request.steps ? &steps : nullptr);
+            error = RunClick(HandlerOf(request.button->id), controls_, request.steps ? &steps : nullptr);
         }
         if (request.steps) stepsJson = StepsJson(steps);
         if (cutsAsked) {

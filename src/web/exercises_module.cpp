@@ -143,7 +143,7 @@ EMSCRIPTEN_KEEPALIVE const char* exercises_link(const char* texts, std::size_t l
     linked.y = std::array<std::string, 4>{boxes[4], boxes[5], boxes[6], boxes[7]};
     if (withButton != 0) {
         const trelvani::ClickRecord last = trelvani::ClickFromBytes(std::string_view(click, clickLength));
-        if (!last.button.empty()) linked.buttons.emplace_back(last.button);
+        if (last.button != nullptr) linked.buttons.emplace_back(last.button->name);
     }
     return Document(trelvani::ExerciseFragment(linked));
 }

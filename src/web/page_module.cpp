@@ -93,7 +93,7 @@ EMSCRIPTEN_KEEPALIVE int trelvani_click(const char* name) {
     PageControls controls;
     g_last = trelvani::RecordClick(*button, controls);
     g_history.push_back(trelvani::HistoryEntryOf(g_last));
-    g_key.Update(button->name, g_last.steps);
+    g_key.Update(button->id, g_last.steps);
     return g_last.error ? g_last.error->code() : 0;
 }
 

@@ -44,7 +44,7 @@ __attribute__((export_name("writer_returned_length"))) std::size_t writer_return
 // its one line.
 __attribute__((export_name("writer_procedure"))) const char* writer_procedure(const char* bytes, std::size_t size) {
     const trelvani::ClickRecord click = trelvani::ClickFromBytes(std::string_view(bytes, size));
-    if (click.button.empty()) return Returned("");
+    if (click.button == nullptr) return Returned("");
     const trelvani::Procedure procedure = trelvani::ProcedureOf(click);
     std::string out = "{\"lines\":[";
     if (procedure.lines.empty()) {
@@ -76,7 +76,7 @@ __attribute__((export_name("writer_procedure"))) const char* writer_procedure(co
 __attribute__((export_name("writer_procedure_copy"))) const char* writer_procedure_copy(int format, const char* bytes,
                                                                                          std::size_t size) {
     const trelvani::ClickRecord click = trelvani::ClickFromBytes(std::string_view(bytes, size));
-    if (click.button.empty()) return Returned("");
+    if (click.button == nullptr) return Returned("");
     const trelvani::Procedure procedure = trelvani::ProcedureOf(click);
     return Returned(format == kMarkdown ? trelvani::ProcedureAsMarkdown(procedure)
                     : format == kLatex  ? trelvani::ProcedureAsLatex(procedure)

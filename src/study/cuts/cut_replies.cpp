@@ -102,7 +102,7 @@ void CutReplies::BeforeClick(const Controls& controls) {
 
 std::string CutReplies::AfterClick(const Button& button, bool failed, const Controls& controls,
                                    const protocol::CutQuestion& question) {
-    const CutReport report = CutReportOf(button.name, failed, x_, y_, ReadForCuts(controls, Row::Z),
+    const CutReport report = CutReportOf(button.id, failed, x_, y_, ReadForCuts(controls, Row::Z),
                                          CentroidOf(controls), question.alphas);
     return CutsJson(report, question.cuts, question.conventions);
 }

@@ -28,7 +28,7 @@ std::string ExercisesAsJson(const ExerciseSet& set, const DocumentOptions& optio
         out += ",\"botones\":[";
         for (const ExerciseClick& click : exercise.clicks) {
             if (out.back() != '[') out += ',';
-            AppendJsonString(out, click.record.button);
+            AppendJsonString(out, click.record.button->name);
         }
         out += "]";
         if (const std::string link = ExerciseLinkOf(exercise, options.linkBase); !link.empty()) {
@@ -39,7 +39,7 @@ std::string ExercisesAsJson(const ExerciseSet& set, const DocumentOptions& optio
         for (const ExerciseClick& click : exercise.clicks) {
             if (out.back() != '[') out += ',';
             out += "{\"boton\":";
-            AppendJsonString(out, click.record.button);
+            AppendJsonString(out, click.record.button->name);
             out.append(",").append(std::string_view(click.reply).substr(1));
         }
         out += "]}\n";
