@@ -18,7 +18,6 @@
 #include "study/history/history.h"
 #include "study/record_bytes.h"
 #include "text/json_text.h"
-#include "window/control_table.h"
 
 namespace {
 
@@ -80,9 +79,6 @@ const char* Returned(std::string text) {
 }  // namespace
 
 extern "C" {
-
-// The window's control table as JSON, for checking the page against it.
-EMSCRIPTEN_KEEPALIVE const char* trelvani_control_table() { return Returned(trelvani::window::ControlTableJson()); }
 
 // Runs one button's handler; 0, or the number of the runtime error, with
 // every box as it was before the click. The click goes into the history
