@@ -1,6 +1,7 @@
 // The exercise lists on the page: the same reader, runs and documents as
-// trelvani-ejercicios, in a module the page loads only when a teacher asks
-// for a document, so the window never waits on it.
+// trelvani-ejercicios, and the form that reads a list's lines into fields,
+// in a module the page loads after its sections, so the window never waits
+// on it.
 #include <emscripten.h>
 
 #include <algorithm>
@@ -12,6 +13,7 @@
 #include <string_view>
 
 #include "study/exercises/exercise_documents.h"
+#include "study/exercises/exercise_form_json.h"
 #include "study/exercises/exercise_link.h"
 #include "study/record_bytes.h"
 #include "text/json_text.h"
@@ -147,6 +149,21 @@ EMSCRIPTEN_KEEPALIVE const char* exercises_link(const char* texts, std::size_t l
     }
     return Document(trelvani::ExerciseFragment(linked));
 }
+
+// The list of `length` bytes as the form's rows (see exercise_form_json.h).
+EMSCRIPTEN_KEEPALIVE const char* exercises_form_read(const char* list, std::size_t length) {
+    return Document(trelvani::FormRowsJson(trelvani::ReadFormRows(std::string_view(list, length))));
+}
+
+// One row of the form, as JSON, written as a line: {"line", "reason"}, or
+// "" for JSON the form cannot have sent.
+EMSCRIPTEN_KEEPALIVE const char* exercises_form_line(const char* row, std::size_t length) {
+    const auto read = trelvani::FormRowFromJson(std::string_view(row, length));
+    return Document(read ? trelvani::FormLineJson(*read) : std::string());
+}
+
+// The buttons a row may press, with their names and captions.
+EMSCRIPTEN_KEEPALIVE const char* exercises_form_buttons() { return Document(trelvani::FormButtonsJson()); }
 
 EMSCRIPTEN_KEEPALIVE const char* exercises_document() { return g_document.data(); }
 EMSCRIPTEN_KEEPALIVE std::size_t exercises_document_length() { return g_document.size(); }

@@ -179,6 +179,6 @@
     page.changed();
     document.documentElement.dataset.ready = "true";
   }).then(studyParsed).then(() => inflated("estudio")).then(addStudy);
-  // The exercise lists' module travels last of all, read only when asked for.
+  // The exercise lists' module travels last of all, read once the sections are in.
   page.inflated = inflated;
 })();

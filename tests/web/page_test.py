@@ -363,6 +363,11 @@ class Page(unittest.TestCase):
         self.assertEqual(errors.get_attribute("textContent"), "línea 2: X debe tener cuatro componentes")
         self.assertEqual(errors.get_attribute("aria-live"), "polite")
         self.assertEqual(self.browser.execute_script("return window.downloaded"), None)
+        # An empty history says so and leaves the list as it was.
+        before = self.control("ListaEjercicios").get_attribute("value")
+        self.control("UsarHistorial").click()
+        self.assertEqual(errors.get_attribute("textContent"), "El historial no tiene operaciones con X e Y.")
+        self.assertEqual(self.control("ListaEjercicios").get_attribute("value"), before)
         # The history's clicks on X and Y become the list.
         self.type_row("XI", ["1", "2", "3", "4", "5", "6", "7", "8"])
         for button in ("Suma", "DEFUZY", "Maximo"):
