@@ -16,7 +16,7 @@
 #include "study/exercises/exercise_form_json.h"
 #include "study/exercises/exercise_link.h"
 #include "study/record_bytes.h"
-#include "text/json_text.h"
+#include "text/json_writer.h"
 
 namespace {
 
@@ -25,17 +25,14 @@ std::string g_messages;
 // The exercise a link opened, run on controls of its own.
 std::optional<trelvani::Exercise> g_exercise;
 
-void AppendTexts(std::string& out, const std::optional<std::array<std::string, 4>>& texts) {
+void WriteTexts(trelvani::JsonWriter& json, const std::optional<std::array<std::string, 4>>& texts) {
     if (!texts) {
-        out += "null";
+        json.Null();
         return;
     }
-    out += '[';
-    for (std::size_t i = 0; i < 4; ++i) {
-        if (i > 0) out += ',';
-        trelvani::AppendJsonString(out, (*texts)[i]);
-    }
-    out += ']';
+    json.BeginArray();
+    for (const std::string& text : *texts) json.String(text);
+    json.EndArray();
 }
 
 const char* Document(std::string text) {
@@ -90,25 +87,22 @@ EMSCRIPTEN_KEEPALIVE const char* exercises_fragment(const char* fragment, std::s
             problem = std::get<std::string>(run);
         }
     }
-    std::string out = "{\"exercise\":true,\"problem\":";
-    trelvani::AppendJsonString(out, problem);
+    std::string out;
+    trelvani::JsonWriter json(out);
+    json.BeginObject().Key("exercise").Bool(true).Key("problem").String(problem);
     if (problem.empty()) {
-        out += ",\"X\":";
-        AppendTexts(out, reading.exercise.x);
-        out += ",\"Y\":";
-        AppendTexts(out, reading.exercise.y);
+        json.Key("X");
+        WriteTexts(json, reading.exercise.x);
+        json.Key("Y");
+        WriteTexts(json, reading.exercise.y);
         if (g_exercise) {
-            out += ",\"statement\":";
-            trelvani::AppendJsonString(out, g_exercise->statement);
-            out += ",\"solution\":[";
-            for (const std::string& line : trelvani::ResultLines(*g_exercise)) {
-                if (out.back() != '[') out += ',';
-                trelvani::AppendJsonString(out, line);
-            }
-            out += ']';
+            json.Key("statement").String(g_exercise->statement).Key("solution").BeginArray();
+            for (const std::string& line : trelvani::ResultLines(*g_exercise)) json.String(line);
+            json.EndArray();
         }
     }
-    return Document(out + "}");
+    json.EndObject();
+    return Document(std::move(out));
 }
 
 // A hand result judged against the exercise's last results, as the page's

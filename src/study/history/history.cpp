@@ -4,7 +4,7 @@
 #include <iterator>
 
 #include "text/document_escapes.h"
-#include "text/json_text.h"
+#include "text/json_writer.h"
 
 namespace trelvani {
 
@@ -77,13 +77,15 @@ std::string HistoryAsExerciseList(const History& history) {
     for (const HistoryEntry& entry : history) {
         const std::string_view button = std::string_view(entry.operation).substr(0, entry.operation.find(" ("));
         if (std::find(std::begin(kOnOperands), std::end(kOnOperands), button) == std::end(kOnOperands)) continue;
+        JsonWriter json(out, JsonLayout::Spaced);
+        json.BeginObject();
         for (std::size_t i = 0; i < 8; ++i) {
-            out += i == 0 ? "{\"X\": [" : i == 4 ? "], \"Y\": [" : ", ";
-            AppendJsonString(out, entry.operands[i]);
+            if (i % 4 == 0) json.Key(i == 0 ? "X" : "Y").BeginArray();
+            json.String(entry.operands[i]);
+            if (i % 4 == 3) json.EndArray();
         }
-        out += "], \"botones\": [";
-        AppendJsonString(out, button);
-        out += "]}\n";
+        json.Key("botones").BeginArray().String(button).EndArray().EndObject();
+        out += '\n';
     }
     return out;
 }
