@@ -5,7 +5,7 @@
 #include "study/decision/json_tree.h"
 #include "study/decision/problem.h"
 #include "study/exercises/exercise_list.h"
-#include "text/json_text.h"
+#include "text/json_writer.h"
 
 namespace trelvani {
 namespace {
@@ -41,17 +41,17 @@ bool IsJsonNumber(std::string_view text) {
 // A number typed into the form: as it is where JSON takes it, with a
 // decimal comma read as a point, and otherwise as a string for the reader
 // to refuse by name.
-void AppendNumberField(std::string& out, std::string_view typed) {
+void NumberField(JsonWriter& json, std::string_view typed) {
     if (IsJsonNumber(typed)) {
-        out += typed;
+        json.Number(typed);
         return;
     }
     std::string pointed(typed);
     if (const std::size_t comma = pointed.find(','); comma != std::string::npos) pointed[comma] = '.';
     if (IsJsonNumber(pointed)) {
-        out += pointed;
+        json.Number(pointed);
     } else {
-        AppendJsonString(out, typed);
+        json.String(typed);
     }
 }
 
@@ -99,25 +99,22 @@ std::string SummaryOf(const decision::Problem& problem) {
     return summary;
 }
 
-void AppendOperand(std::string& line, std::string_view name, const FormOperand& operand) {
+void OperandMember(JsonWriter& json, std::string_view name, const FormOperand& operand) {
     if (operand.kind == FormOperand::Kind::Absent) return;
-    line.append(line.size() > 1 ? ", \"" : "\"").append(name).append("\": ");
+    json.Key(name);
     if (operand.kind == FormOperand::Kind::Boxes) {
-        line += '[';
-        for (std::size_t i = 0; i < 4; ++i) {
-            if (i > 0) line += ", ";
-            AppendJsonString(line, operand.boxes[i]);
-        }
-        line += ']';
+        json.BeginArray();
+        for (const std::string& box : operand.boxes) json.String(box);
+        json.EndArray();
         return;
     }
-    line += "{\"desde\": ";
-    AppendNumberField(line, operand.from);
-    line += ", \"hasta\": ";
-    AppendNumberField(line, operand.to);
-    line += ", \"decimales\": ";
-    AppendNumberField(line, operand.decimals);
-    line += '}';
+    json.BeginObject().Key("desde");
+    NumberField(json, operand.from);
+    json.Key("hasta");
+    NumberField(json, operand.to);
+    json.Key("decimales");
+    NumberField(json, operand.decimals);
+    json.EndObject();
 }
 
 }  // namespace
@@ -170,42 +167,32 @@ std::vector<FormRow> ReadFormRows(std::string_view list) {
 }
 
 std::string FormRowLine(const FormRow& row) {
-    switch (row.kind) {
-    case FormRow::Kind::Text:
-        return row.text;
-    case FormRow::Kind::Decision: {
-        std::string line = "{\"decision\": " + row.decisionJson;
-        if (!row.statement.empty()) {
-            line += ", \"enunciado\": ";
-            AppendJsonString(line, row.statement);
-        }
-        return line + "}";
+    if (row.kind == FormRow::Kind::Text) return row.text;
+    std::string line;
+    JsonWriter json(line, JsonLayout::Spaced);
+    json.BeginObject();
+    if (row.kind == FormRow::Kind::Decision) {
+        json.Key("decision").Raw(row.decisionJson);
+        if (!row.statement.empty()) json.Key("enunciado").String(row.statement);
+        json.EndObject();
+        return line;
     }
-    case FormRow::Kind::Exercise:
-        break;
-    }
-    std::string line = "{";
-    AppendOperand(line, "X", row.x);
-    AppendOperand(line, "Y", row.y);
-    line.append(line.size() > 1 ? ", " : "").append("\"botones\": [");
-    for (std::size_t i = 0; i < row.buttons.size(); ++i) {
-        if (i > 0) line += ", ";
-        AppendJsonString(line, row.buttons[i]);
-    }
-    line += ']';
-    if (!row.statement.empty()) {
-        line += ", \"enunciado\": ";
-        AppendJsonString(line, row.statement);
-    }
+    OperandMember(json, "X", row.x);
+    OperandMember(json, "Y", row.y);
+    json.Key("botones").BeginArray();
+    for (const std::string& button : row.buttons) json.String(button);
+    json.EndArray();
+    if (!row.statement.empty()) json.Key("enunciado").String(row.statement);
     if (!row.variants.empty()) {
-        line += ", \"variantes\": ";
-        AppendNumberField(line, row.variants);
+        json.Key("variantes");
+        NumberField(json, row.variants);
     }
     if (!row.seed.empty()) {
-        line += ", \"semilla\": ";
-        AppendNumberField(line, row.seed);
+        json.Key("semilla");
+        NumberField(json, row.seed);
     }
-    return line + "}";
+    json.EndObject();
+    return line;
 }
 
 }  // namespace trelvani

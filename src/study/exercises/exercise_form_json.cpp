@@ -4,7 +4,7 @@
 #include "study/decision/json_tree.h"
 #include "study/decision/problem.h"
 #include "study/exercises/exercise_list.h"
-#include "text/json_text.h"
+#include "text/json_writer.h"
 
 namespace trelvani {
 namespace {
@@ -12,28 +12,16 @@ namespace {
 constexpr std::string_view kKindNames[] = {"exercise", "decision", "text"};
 constexpr std::string_view kOperandKindNames[] = {"absent", "boxes", "range"};
 
-void AppendMember(std::string& out, std::string_view key, std::string_view text) {
-    out.append(out.back() == '{' ? "" : ",");
-    AppendJsonString(out, key);
-    out += ':';
-    AppendJsonString(out, text);
-}
-
-void AppendOperand(std::string& out, std::string_view key, const FormOperand& operand) {
-    out.append(",");
-    AppendJsonString(out, key);
-    out += ":{";
-    AppendMember(out, "kind", kOperandKindNames[static_cast<std::size_t>(operand.kind)]);
-    out += ",\"boxes\":[";
-    for (std::size_t i = 0; i < 4; ++i) {
-        if (i > 0) out += ',';
-        AppendJsonString(out, operand.boxes[i]);
-    }
-    out += ']';
-    AppendMember(out, "from", operand.from);
-    AppendMember(out, "to", operand.to);
-    AppendMember(out, "decimals", operand.decimals);
-    out += '}';
+void OperandMember(JsonWriter& json, std::string_view key, const FormOperand& operand) {
+    json.Key(key).BeginObject();
+    json.Key("kind").String(kOperandKindNames[static_cast<std::size_t>(operand.kind)]);
+    json.Key("boxes").BeginArray();
+    for (const std::string& box : operand.boxes) json.String(box);
+    json.EndArray();
+    json.Key("from").String(operand.from);
+    json.Key("to").String(operand.to);
+    json.Key("decimals").String(operand.decimals);
+    json.EndObject();
 }
 
 using decision::JsonValue;
@@ -73,29 +61,28 @@ std::optional<FormOperand> OperandFrom(const JsonValue& row, std::string_view ke
 }  // namespace
 
 std::string FormRowsJson(const std::vector<FormRow>& rows) {
-    std::string out = "{\"rows\":[";
+    std::string out;
+    JsonWriter json(out);
+    json.BeginObject().Key("rows").BeginArray();
     for (const FormRow& row : rows) {
-        if (out.back() != '[') out += ',';
-        out += '{';
-        AppendMember(out, "kind", kKindNames[static_cast<std::size_t>(row.kind)]);
-        AppendMember(out, "text", row.text);
-        AppendMember(out, "reason", row.reason);
-        AppendOperand(out, "x", row.x);
-        AppendOperand(out, "y", row.y);
-        out += ",\"buttons\":[";
-        for (std::size_t i = 0; i < row.buttons.size(); ++i) {
-            if (i > 0) out += ',';
-            AppendJsonString(out, row.buttons[i]);
-        }
-        out += ']';
-        AppendMember(out, "statement", row.statement);
-        AppendMember(out, "variants", row.variants);
-        AppendMember(out, "seed", row.seed);
-        AppendMember(out, "problem", row.decisionJson);
-        AppendMember(out, "summary", row.summary);
-        out += '}';
+        json.BeginObject();
+        json.Key("kind").String(kKindNames[static_cast<std::size_t>(row.kind)]);
+        json.Key("text").String(row.text);
+        json.Key("reason").String(row.reason);
+        OperandMember(json, "x", row.x);
+        OperandMember(json, "y", row.y);
+        json.Key("buttons").BeginArray();
+        for (const std::string& button : row.buttons) json.String(button);
+        json.EndArray();
+        json.Key("statement").String(row.statement);
+        json.Key("variants").String(row.variants);
+        json.Key("seed").String(row.seed);
+        json.Key("problem").String(row.decisionJson);
+        json.Key("summary").String(row.summary);
+        json.EndObject();
     }
-    return out + "]}";
+    json.EndArray().EndObject();
+    return out;
 }
 
 std::optional<FormRow> FormRowFromJson(std::string_view json) {
@@ -135,22 +122,20 @@ std::string FormLineJson(const FormRow& row) {
     const std::string line = FormRowLine(row);
     ExerciseLine read;
     const auto reason = ReadExerciseLine(line, read);
-    std::string out = "{";
-    AppendMember(out, "line", line);
-    AppendMember(out, "reason", reason.value_or(""));
-    return out + "}";
+    std::string out;
+    JsonWriter(out).BeginObject().Key("line").String(line).Key("reason").String(reason.value_or("")).EndObject();
+    return out;
 }
 
 std::string FormButtonsJson() {
-    std::string out = "[";
+    std::string out;
+    JsonWriter json(out);
+    json.BeginArray();
     for (const Button& button : kButtons) {
-        if (out.back() != '[') out += ',';
-        out += '{';
-        AppendMember(out, "name", button.name);
-        AppendMember(out, "caption", button.caption);
-        out += '}';
+        json.BeginObject().Key("name").String(button.name).Key("caption").String(button.caption).EndObject();
     }
-    return out + "]";
+    json.EndArray();
+    return out;
 }
 
 }  // namespace trelvani
