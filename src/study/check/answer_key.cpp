@@ -6,7 +6,7 @@
 #include "core/checked_arithmetic.h"
 #include "core/number_to_text.h"
 #include "core/step_names.h"
-#include "text/json_text.h"
+#include "text/json_writer.h"
 
 namespace trelvani {
 namespace {
@@ -140,15 +140,11 @@ void AnswerKey::Update(ButtonId button, const StepList& steps) {
 }
 
 std::string VerdictJson(const Verdict& verdict) {
-    std::string out = "{\"reading\":";
-    out.append(std::to_string(static_cast<int>(verdict.reading)))
-        .append(",\"agrees\":")
-        .append(verdict.agrees ? "true" : "false")
-        .append(",\"value\":");
-    AppendJsonString(out, verdict.value);
-    out += ",\"slip\":";
-    AppendJsonString(out, verdict.slip);
-    return out + "}";
+    std::string out;
+    JsonWriter json(out);
+    json.BeginObject().Key("reading").Integer(static_cast<int>(verdict.reading)).Key("agrees").Bool(verdict.agrees);
+    json.Key("value").String(verdict.value).Key("slip").String(verdict.slip).EndObject();
+    return out;
 }
 
 Verdict AnswerKey::Judge(std::size_t result, std::string_view hand) const {

@@ -4,6 +4,7 @@
 
 #include "core/buttons.h"
 #include "core/step_names.h"
+#include "core/steps_json.h"
 #include "core/text_to_number.h"
 #include "protocol/session.h"
 #include "study/decision/reply.h"
@@ -150,7 +151,7 @@ std::optional<std::string> Run(Exercise& exercise, const std::vector<const Butto
         if (click.record.error) return Failure(click.record);
         protocol::StringOutput reply;
         const std::string steps = StepsJson(click.record.steps);
-        protocol::WriteReply(reply, controls, std::nullopt, {",\"steps\":", steps});
+        protocol::WriteReply(reply, controls, std::nullopt, steps);
         click.reply = std::move(reply.text);
         key.Update(button->id, click.record.steps);
         Ask(click, controls, key);

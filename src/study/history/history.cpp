@@ -1,7 +1,7 @@
 #include "study/history/history.h"
 
 #include "text/document_escapes.h"
-#include "text/json_text.h"
+#include "text/json_writer.h"
 
 namespace trelvani {
 namespace {
@@ -93,13 +93,15 @@ std::string HistoryAsExerciseList(const History& history) {
     std::string out;
     for (const HistoryEntry& entry : history) {
         if (!WorksOnOperands(entry.button)) continue;
+        JsonWriter json(out, JsonLayout::Spaced);
+        json.BeginObject();
         for (std::size_t i = 0; i < 8; ++i) {
-            out += i == 0 ? "{\"X\": [" : i == 4 ? "], \"Y\": [" : ", ";
-            AppendJsonString(out, entry.operands[i]);
+            if (i % 4 == 0) json.Key(i == 0 ? "X" : "Y").BeginArray();
+            json.String(entry.operands[i]);
+            if (i % 4 == 3) json.EndArray();
         }
-        out += "], \"botones\": [";
-        AppendJsonString(out, ButtonOf(entry.button).name);
-        out += "]}\n";
+        json.Key("botones").BeginArray().String(ButtonOf(entry.button).name).EndArray().EndObject();
+        out += '\n';
     }
     return out;
 }
