@@ -9,7 +9,7 @@ install(FILES ${CMAKE_CURRENT_LIST_DIR}/copyright ${changelog} DESTINATION ${doc
 
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME trelvani)
-set(CPACK_PACKAGE_VERSION ${TRELVANI_VERSION_TEXT})
+set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
 set(CPACK_PACKAGE_CONTACT "Trelvani <trelvani@users.noreply.github.com>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "calculator for trapezoidal fuzzy numbers")
 set(CPACK_PACKAGE_DESCRIPTION
@@ -31,5 +31,5 @@ set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # Qt loads its platform plugins, translations and the bold face at run time:
 # no library link shows those.
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, qt6-translations-l10n, fonts-comic-neue")
-set(CPACK_PACKAGE_FILE_NAME trelvani_${TRELVANI_VERSION_TEXT}_amd64)
+set(CPACK_PACKAGE_FILE_NAME trelvani_${PROJECT_VERSION}_amd64)
 include(CPack)

@@ -6,7 +6,7 @@ set -euo pipefail
 declare -A groups=(
   [build]="g++ cmake ninja-build pkg-config nlohmann-json3-dev libfmt-dev"
   [app]="qt6-base-dev libgl-dev qt6-translations-l10n fonts-comic-neue librsvg2-bin"
-  [test]="libgtest-dev locales"
+  [test]="libgtest-dev locales dpkg-dev"
   # The tools the copies and exports are opened with in the tests.
   [docs]="texlive-latex-base texlive-latex-recommended texlive-lang-spanish lmodern poppler-utils pandoc gnumeric php-cli php-xml php-mbstring"
   [fuzz]="clang libclang-rt-14-dev"

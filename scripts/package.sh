@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Builds the Debian package build/release/trelvani_1.00_amd64.deb and checks
+# Builds the Debian package build/release/trelvani_VERSION_amd64.deb and checks
 # it with lintian, desktop-file-validate and appstreamcli.
 # With --install-check (CI) it also installs the package, runs both programs
 # from /usr/bin, purges it and checks that nothing of it is left.
@@ -9,10 +9,12 @@ bash scripts/deps.sh build app package
 bash scripts/locale.sh es_ES.UTF-8
 cmake --preset release >/dev/null
 cmake --build --preset release
-cpack --preset deb >/dev/null
-deb=build/release/trelvani_1.00_amd64.deb
+# The package's name carries the version the build took from CMake.
+deb=$(cpack --preset deb | sed -n 's|^CPack: - package: \(.*\) generated\.$|\1|p')
+[[ -f "$deb" ]] || { echo "cpack no escribió el paquete" >&2; exit 1; }
+deb=$(realpath --relative-to=. "$deb")
 desktop-file-validate src/programs/desktop/io.github.trelvani.Trelvani.desktop
-appstreamcli validate --no-net src/programs/desktop/io.github.trelvani.Trelvani.metainfo.xml >/dev/null
+appstreamcli validate --no-net build/release/src/programs/desktop/io.github.trelvani.Trelvani.metainfo.xml >/dev/null
 lintian --fail-on error,warning "$deb" 2>&1 | grep -v 'root privileges' || true
 lintian --fail-on error,warning "$deb" >/dev/null 2>&1
 echo "Paquete: $deb"

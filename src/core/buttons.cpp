@@ -5,24 +5,56 @@
 
 namespace trelvani {
 
-const std::array<Button, 12> kButtons = {{
-    {"Suma", "+", Suma_Click},
-    {"Multiplicacion", "X", Multiplicacion_Click},
-    {"Resta", "-", Resta_Click},
-    {"Division", "/", Division_Click},
-    {"Minimo", "Min", Minimo_Click},
-    {"Maximo", "Max", Maximo_Click},
-    {"Cuadrado", "X * X", Cuadrado_Click},
-    {"Raiz", "Raiz ( X )", Raiz_Click},
-    {"DEFUZY", "Defuzyficacion ( Z )", DEFUZY_Click},
-    {"XZ", "X = Z", XZ_Click},
-    {"YZ", "Y = Z", YZ_Click},
-    {"Borrar", "Borrar todo", Borrar_Click},
+constexpr std::array<Button, 12> kButtons = {{
+    {ButtonId::Add, "Suma", "+"},
+    {ButtonId::Multiply, "Multiplicacion", "X"},
+    {ButtonId::Subtract, "Resta", "-"},
+    {ButtonId::Divide, "Division", "/"},
+    {ButtonId::Minimum, "Minimo", "Min"},
+    {ButtonId::Maximum, "Maximo", "Max"},
+    {ButtonId::Square, "Cuadrado", "X * X"},
+    {ButtonId::SquareRoot, "Raiz", "Raiz ( X )"},
+    {ButtonId::Defuzzify, "DEFUZY", "Defuzyficacion ( Z )"},
+    {ButtonId::CopyZToX, "XZ", "X = Z"},
+    {ButtonId::CopyZToY, "YZ", "Y = Z"},
+    {ButtonId::ClearOperands, "Borrar", "Borrar todo"},
 }};
+
+namespace {
+
+constexpr bool InIdOrder() {
+    for (std::size_t i = 0; i < kButtons.size(); ++i) {
+        if (static_cast<std::size_t>(kButtons[i].id) != i) return false;
+    }
+    return true;
+}
+static_assert(InIdOrder(), "ButtonOf indexes the table by id");
+
+}  // namespace
+
+const Button& ButtonOf(ButtonId id) { return kButtons[static_cast<std::size_t>(id)]; }
 
 const Button* ButtonNamed(std::string_view name) {
     for (const Button& button : kButtons) {
         if (button.name == name) return &button;
+    }
+    return nullptr;
+}
+
+ClickHandler HandlerOf(ButtonId id) {
+    switch (id) {
+    case ButtonId::Add: return Suma_Click;
+    case ButtonId::Multiply: return Multiplicacion_Click;
+    case ButtonId::Subtract: return Resta_Click;
+    case ButtonId::Divide: return Division_Click;
+    case ButtonId::Minimum: return Minimo_Click;
+    case ButtonId::Maximum: return Maximo_Click;
+    case ButtonId::Square: return Cuadrado_Click;
+    case ButtonId::SquareRoot: return Raiz_Click;
+    case ButtonId::Defuzzify: return DEFUZY_Click;
+    case ButtonId::CopyZToX: return XZ_Click;
+    case ButtonId::CopyZToY: return YZ_Click;
+    case ButtonId::ClearOperands: return Borrar_Click;
     }
     return nullptr;
 }

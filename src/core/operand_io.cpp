@@ -4,6 +4,7 @@
 
 #include "core/checked_arithmetic.h"
 #include "core/number_to_text.h"
+#include "core/step_names.h"
 #include "core/text_to_number.h"
 
 namespace trelvani {
@@ -30,9 +31,7 @@ float ReadSingle(const Controls& controls, Box box) {
 }
 
 TrapezoidalNumber ReadOperand(const Controls& controls, Row row, Steps& steps) {
-    static constexpr std::string_view kNames[3][4] = {
-        {"x1", "x2", "x3", "x4"}, {"y1", "y2", "y3", "y4"}, {"z1", "z2", "z3", "z4"}};
-    const auto& names = kNames[static_cast<std::size_t>(row)];
+    const auto& names = row == Row::X ? step::kX : row == Row::Y ? step::kY : step::kZ;
     const auto boxes = BoxesOf(row);
     const auto read = [&](std::size_t i) {
         return steps.Double(names[i], BoxName(boxes[i]), [&] { return ReadDouble(controls, boxes[i]); });

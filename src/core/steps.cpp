@@ -5,8 +5,6 @@
 #include <cstdint>
 #include <cstring>
 
-#include "text/json_text.h"
-
 // Dragonbox from {fmt}, header-only: the shortest digits of a double, the
 // same in every edition. Emscripten's library has no floating-point
 // std::to_chars, and the rest of {fmt} would triple the page's core.
@@ -129,31 +127,6 @@ void AppendShortest(std::string& out, double value) {
 std::string ShortestText(double value) {
     std::string out;
     AppendShortest(out, value);
-    return out;
-}
-
-std::string StepsJson(const StepList& steps) {
-    std::string out = "[";
-    for (const Step& step : steps) {
-        if (out.size() > 1) out += ',';
-        out += "{\"name\":";
-        AppendJsonString(out, step.name);
-        out += ",\"formula\":";
-        AppendJsonString(out, step.formula);
-        if (step.value) {
-            out += ",\"value\":\"";
-            AppendShortest(out, *step.value);
-            out += '"';
-        }
-        if (step.unrounded) {
-            out += ",\"unrounded\":\"";
-            AppendShortest(out, *step.unrounded);
-            out += '"';
-        }
-        if (step.error) out.append(",\"error\":").append(std::to_string(*step.error));
-        out += '}';
-    }
-    out += ']';
     return out;
 }
 

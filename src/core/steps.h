@@ -74,9 +74,4 @@ private:
 std::string ShortestText(double value);
 void AppendShortest(std::string& out, double value);
 
-// The listing as a JSON array of {"name", "formula", "value", "unrounded",
-// "error"}, each member present only where it applies; values as
-// ShortestText gives them.
-std::string StepsJson(const StepList& steps);
-
 }  // namespace trelvani

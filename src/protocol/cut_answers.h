@@ -27,7 +27,7 @@ public:
     virtual ~CutAnswers() = default;
     // Called with X and Y as the click is about to find them.
     virtual void BeforeClick(const Controls& controls) = 0;
-    // ",\"cuts\":[…]" and ",\"conventions\":{…}", as asked, once `button`'s
+    // The members "cuts":[…] and "conventions":{…}, as asked, once `button`'s
     // click has run on `controls`; `failed` when it raised a runtime error.
     virtual std::string AfterClick(const Button& button, bool failed, const Controls& controls,
                                    const CutQuestion& question) = 0;

@@ -13,7 +13,9 @@
 
 #include "core/buttons.h"
 #include "core/floating_charconv.h"
+#include "core/steps_json.h"
 #include "protocol/line_reader.h"
+#include "text/json_writer.h"
 
 namespace trelvani::protocol {
 namespace {
@@ -220,14 +222,13 @@ std::optional<std::string> Parse(std::string_view line, Request& request) {
     return std::nullopt;
 }
 
-// Builds a reply in a small buffer of its own and passes it on in pieces:
-// texts escaped as JSON strings, their UTF-8 kept as it is. It never
-// allocates, so a reply can be given whatever memory is left.
-class ReplyWriter {
+// Holds a reply in a small buffer of its own and passes it on in pieces.
+// It never allocates, so a reply can be given whatever memory is left.
+class ReplyBuffer final : public JsonOutput {
 public:
-    explicit ReplyWriter(ReplyOutput& out) : out_(out) {}
+    explicit ReplyBuffer(ReplyOutput& out) : out_(out) {}
 
-    void Raw(std::string_view text) {
+    void Append(std::string_view text) override {
         if (text.empty()) return;
         if (text.size() > buffer_.size() - size_) {
             Flush();
@@ -236,36 +237,6 @@ public:
         }
         std::memcpy(buffer_.data() + size_, text.data(), text.size());
         size_ += text.size();
-    }
-
-    void Put(char c) {
-        if (size_ == buffer_.size()) Flush();
-        buffer_[size_++] = c;
-    }
-
-    void String(std::string_view text) {
-        static constexpr char kHex[] = "0123456789abcdef";
-        Put('"');
-        std::size_t plainFrom = 0;
-        for (std::size_t i = 0; i < text.size(); ++i) {
-            const char c = text[i];
-            if (c != '"' && c != '\\' && static_cast<unsigned char>(c) >= 0x20) continue;
-            Raw(text.substr(plainFrom, i - plainFrom));
-            plainFrom = i + 1;
-            switch (c) {
-            case '"': Raw("\\\""); break;
-            case '\\': Raw("\\\\"); break;
-            case '\n': Raw("\\n"); break;
-            case '\t': Raw("\\t"); break;
-            case '\r': Raw("\\r"); break;
-            default: {
-                const char escape[] = {'\\', 'u', '0', '0', kHex[(c >> 4) & 0xf], kHex[c & 0xf]};
-                Raw({escape, sizeof escape});
-            }
-            }
-        }
-        Raw(text.substr(plainFrom));
-        Put('"');
     }
 
     void Flush() {
@@ -282,40 +253,27 @@ private:
 }  // namespace
 
 void WriteReply(ReplyOutput& out, const MemoryControls& controls, const std::optional<RuntimeError>& error,
-                std::initializer_list<std::string_view> extras) {
-    ReplyWriter reply(out);
-    reply.Raw("{\"texts\":{");
-    for (Box box : kAllBoxes) {
-        reply.String(BoxName(box));
-        reply.Raw(":");
-        reply.String(controls.View(box));
-        reply.Raw(",");
-    }
-    reply.Raw("\"Mensajes\":");
-    reply.String(controls.Mensajes());
-    reply.Raw("},\"error\":");
+                std::string_view steps, std::string_view moreMembers) {
+    ReplyBuffer buffer(out);
+    JsonWriter reply(buffer);
+    reply.BeginObject().Key("texts").BeginObject();
+    for (Box box : kAllBoxes) reply.Key(BoxName(box)).String(controls.View(box));
+    reply.Key("Mensajes").String(controls.Mensajes()).EndObject().Key("error");
     if (error) {
-        std::array<char, 16> number{};
-        const auto end = std::to_chars(number.data(), number.data() + number.size(), error->code()).ptr;
-        reply.Raw("{\"number\":");
-        reply.Raw({number.data(), static_cast<std::size_t>(end - number.data())});
-        reply.Raw(",\"description\":");
-        reply.String(error->description());
-        reply.Raw("}");
+        reply.BeginObject().Key("number").Integer(error->code()).Key("description").String(error->description());
+        reply.EndObject();
     } else {
-        reply.Raw("null");
+        reply.Null();
     }
-    for (std::string_view extra : extras) reply.Raw(extra);
-    reply.Raw("}");
-    reply.Flush();
+    if (!steps.empty()) reply.Key("steps").Raw(steps);
+    reply.RawMembers(moreMembers).EndObject();
+    buffer.Flush();
 }
 
 void Session::Reject(std::string_view reason, ReplyOutput& out) {
-    ReplyWriter reply(out);
-    reply.Raw("{\"invalid\":");
-    reply.String(reason);
-    reply.Raw("}");
-    reply.Flush();
+    ReplyBuffer buffer(out);
+    JsonWriter(buffer).BeginObject().Key("invalid").String(reason).EndObject();
+    buffer.Flush();
 }
 
 bool Session::Handle(std::string_view line, ReplyOutput& out) {
@@ -333,7 +291,7 @@ bool Session::Handle(std::string_view line, ReplyOutput& out) {
         const bool cutsAsked = request.cuts || request.conventions;
         if (cutsAsked) cuts_.BeforeClick(controls_);
         if (request.button != nullptr) {
-            error = RunClick(request.button->handler, controls_, request.steps ? &steps : nullptr);
+            error = RunClick(HandlerOf(request.button->id), controls_, request.steps ? &steps : nullptr);
         }
         if (request.steps) stepsJson = StepsJson(steps);
         if (cutsAsked) {
@@ -349,8 +307,7 @@ bool Session::Handle(std::string_view line, ReplyOutput& out) {
     controls_.KeepChanges();
     request.texts = {};
 
-    WriteReply(out, controls_, error,
-               {request.steps ? std::string_view(",\"steps\":") : std::string_view(), stepsJson, cutsJson});
+    WriteReply(out, controls_, error, stepsJson, cutsJson);
     return true;
 }
 

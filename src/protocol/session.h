@@ -1,7 +1,6 @@
 #pragma once
 
 #include <cstddef>
-#include <initializer_list>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -55,10 +54,11 @@ private:
 };
 
 // A reply as the session writes it: the texts of every box and Mensajes,
-// the error, then each of `extras` (",\"steps\":", "[…]" and the like).
+// the error, then "steps" when `steps` holds their JSON array, then
+// `moreMembers` (members of the reply written elsewhere, such as the cuts).
 // It never allocates.
 void WriteReply(ReplyOutput& out, const MemoryControls& controls, const std::optional<RuntimeError>& error,
-                std::initializer_list<std::string_view> extras);
+                std::string_view steps = {}, std::string_view moreMembers = {});
 
 // True for a line with nothing but JSON white space: it gets no reply.
 bool IsBlank(std::string_view line);

@@ -2,8 +2,6 @@
 
 #include <algorithm>
 
-#include "core/buttons.h"
-
 namespace trelvani {
 namespace {
 
@@ -50,12 +48,15 @@ std::optional<std::array<std::string, 4>> RowWritten(const ClickRecord& click, c
 
 ClickRecord RecordClick(const Button& button, Controls& controls) {
     ClickRecord click;
-    click.button = button.name;
-    click.caption = button.caption;
+    click.button = &button;
     for (std::size_t i = 0; i < click.operands.size(); ++i) click.operands[i] = controls.Text(kAllBoxes[i]);
     WriteRecorder recorder(controls, click.written);
-    click.error = RunClick(button.handler, recorder, &click.steps);
+    click.error = RunClick(HandlerOf(button.id), recorder, &click.steps);
     return click;
+}
+
+std::string OperationWords(const Button& button) {
+    return std::string(button.name).append(" (").append(button.caption).append(")");
 }
 
 std::string FourTexts(const std::string* first) {

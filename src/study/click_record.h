@@ -6,6 +6,7 @@
 #include <string_view>
 #include <vector>
 
+#include "core/buttons.h"
 #include "core/controls.h"
 #include "core/runtime_error.h"
 #include "core/steps.h"
@@ -21,9 +22,8 @@ struct WrittenText {
 // One click as the learning features see it: the operands it found, the
 // handler's own steps, and what the handler itself wrote, in order.
 struct ClickRecord {
-    // The button's name and caption; empty before any click.
-    std::string_view button;
-    std::string_view caption;
+    // The button clicked; none before any click.
+    const Button* button = nullptr;
     // XI..XIV and YI..YIV as they stood before the click.
     std::array<std::string, 8> operands;
     StepList steps;
@@ -31,10 +31,11 @@ struct ClickRecord {
     std::vector<WrittenText> written;
 };
 
-struct Button;
-
 // Runs `button`'s handler on `controls`, noting every text it sets.
 ClickRecord RecordClick(const Button& button, Controls& controls);
+
+// The button as the history and the documents name it: "Suma (+)".
+std::string OperationWords(const Button& button);
 
 // Four texts as an operand is written out: "(a; b; c; d)".
 std::string FourTexts(const std::string* first);

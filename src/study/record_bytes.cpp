@@ -16,6 +16,10 @@ public:
         Number(static_cast<std::uint32_t>(text.size()));
         out_.append(text);
     }
+    // A button as its id plus one, 0 for none.
+    void Clicked(const Button* button) {
+        Number(button == nullptr ? 0u : static_cast<std::uint32_t>(button->id) + 1u);
+    }
     std::string Take() { return std::move(out_); }
 
 private:
@@ -45,6 +49,12 @@ public:
         const std::string_view text = bytes_.substr(0, size);
         bytes_.remove_prefix(size);
         return text;
+    }
+    // A number beyond the button table fails.
+    const Button* Clicked() {
+        const std::uint32_t number = Number();
+        if (number > kButtons.size()) Fail();
+        return number == 0 || !ok_ ? nullptr : &kButtons[number - 1];
     }
     bool ok() const { return ok_; }
 
@@ -99,8 +109,7 @@ constexpr std::uint32_t kValue = 1, kUnrounded = 2, kError = 4;
 
 std::string ClickBytes(const ClickRecord& click) {
     ByteWriter out;
-    out.Text(click.button);
-    out.Text(click.caption);
+    out.Clicked(click.button);
     out.Number(click.error ? static_cast<std::uint32_t>(click.error->code()) : 0);
     out.Number(static_cast<std::uint32_t>(click.steps.size()));
     for (const Step& step : click.steps) {
@@ -122,8 +131,7 @@ std::string ClickBytes(const ClickRecord& click) {
 ClickRecord ClickFromBytes(std::string_view bytes) {
     ByteReader in(bytes);
     ClickRecord click;
-    click.button = in.Text();
-    click.caption = in.Text();
+    click.button = in.Clicked();
     if (const std::uint32_t error = in.Number()) click.error = RuntimeError(static_cast<ErrorNumber>(error));
     for (std::uint32_t steps = in.Number(); in.ok() && steps > 0; --steps) {
         Step step;
@@ -144,8 +152,7 @@ ClickRecord ClickFromBytes(std::string_view bytes) {
 
 std::string CutInputsBytes(const CutInputs& inputs) {
     ByteWriter out;
-    out.Text(inputs.button);
-    out.Text(inputs.caption);
+    out.Clicked(inputs.button);
     out.Number(inputs.failed ? 1u : 0u);
     for (const OperandReading* reading : {&inputs.x, &inputs.y, &inputs.z}) WriteReading(out, *reading);
     out.Real(inputs.centroid.value);
@@ -158,8 +165,7 @@ std::string CutInputsBytes(const CutInputs& inputs) {
 CutInputs CutInputsFromBytes(std::string_view bytes) {
     ByteReader in(bytes);
     CutInputs inputs;
-    inputs.button = in.Text();
-    inputs.caption = in.Text();
+    inputs.button = in.Clicked();
     inputs.failed = in.Number() != 0;
     inputs.x = ReadReading(in);
     inputs.y = ReadReading(in);
@@ -177,7 +183,7 @@ std::string HistoryBytes(const History& history) {
     ByteWriter out;
     out.Number(static_cast<std::uint32_t>(history.size()));
     for (const HistoryEntry& entry : history) {
-        out.Text(entry.operation);
+        out.Clicked(&ButtonOf(entry.button));
         for (const std::string& operand : entry.operands) out.Text(operand);
         out.Text(entry.result);
     }
@@ -188,8 +194,9 @@ History HistoryFromBytes(std::string_view bytes) {
     ByteReader in(bytes);
     History history;
     for (std::uint32_t entries = in.Number(); in.ok() && entries > 0; --entries) {
-        HistoryEntry entry;
-        entry.operation = in.Text();
+        const Button* button = in.Clicked();
+        if (button == nullptr) return {};
+        HistoryEntry entry{button->id, {}, {}};
         for (std::string& operand : entry.operands) operand = in.Text();
         entry.result = in.Text();
         history.push_back(std::move(entry));

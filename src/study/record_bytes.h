@@ -16,9 +16,8 @@ std::string ClickBytes(const ClickRecord& click);
 std::string HistoryBytes(const History& history);
 std::string CutInputsBytes(const CutInputs& inputs);
 
-// Read back; the click's names and formulas and the inputs' button and
-// caption are views into `bytes`, which
-// must outlive them. Malformed bytes read as empty.
+// Read back; the click's step names and formulas are views into `bytes`,
+// which must outlive them. Malformed bytes read as empty.
 ClickRecord ClickFromBytes(std::string_view bytes);
 History HistoryFromBytes(std::string_view bytes);
 CutInputs CutInputsFromBytes(std::string_view bytes);

@@ -1,6 +1,7 @@
 // The exercise lists on the page: the same reader, runs and documents as
-// trelvani-ejercicios, in a module the page loads once the window is idle,
-// so the window never waits on it.
+// trelvani-ejercicios, and the form that reads a list's lines into fields,
+// in a module the page loads after its sections, so the window never waits
+// on it.
 #include <emscripten.h>
 
 #include <algorithm>
@@ -12,9 +13,10 @@
 #include <string_view>
 
 #include "study/exercises/exercise_documents.h"
+#include "study/exercises/exercise_form_json.h"
 #include "study/exercises/exercise_link.h"
 #include "study/record_bytes.h"
-#include "text/json_text.h"
+#include "text/json_writer.h"
 
 namespace {
 
@@ -23,17 +25,14 @@ std::string g_messages;
 // The exercise a link opened, run on controls of its own.
 std::optional<trelvani::Exercise> g_exercise;
 
-void AppendTexts(std::string& out, const std::optional<std::array<std::string, 4>>& texts) {
+void WriteTexts(trelvani::JsonWriter& json, const std::optional<std::array<std::string, 4>>& texts) {
     if (!texts) {
-        out += "null";
+        json.Null();
         return;
     }
-    out += '[';
-    for (std::size_t i = 0; i < 4; ++i) {
-        if (i > 0) out += ',';
-        trelvani::AppendJsonString(out, (*texts)[i]);
-    }
-    out += ']';
+    json.BeginArray();
+    for (const std::string& text : *texts) json.String(text);
+    json.EndArray();
 }
 
 const char* Document(std::string text) {
@@ -88,25 +87,22 @@ EMSCRIPTEN_KEEPALIVE const char* exercises_fragment(const char* fragment, std::s
             problem = std::get<std::string>(run);
         }
     }
-    std::string out = "{\"exercise\":true,\"problem\":";
-    trelvani::AppendJsonString(out, problem);
+    std::string out;
+    trelvani::JsonWriter json(out);
+    json.BeginObject().Key("exercise").Bool(true).Key("problem").String(problem);
     if (problem.empty()) {
-        out += ",\"X\":";
-        AppendTexts(out, reading.exercise.x);
-        out += ",\"Y\":";
-        AppendTexts(out, reading.exercise.y);
+        json.Key("X");
+        WriteTexts(json, reading.exercise.x);
+        json.Key("Y");
+        WriteTexts(json, reading.exercise.y);
         if (g_exercise) {
-            out += ",\"statement\":";
-            trelvani::AppendJsonString(out, g_exercise->statement);
-            out += ",\"solution\":[";
-            for (const std::string& line : trelvani::ResultLines(*g_exercise)) {
-                if (out.back() != '[') out += ',';
-                trelvani::AppendJsonString(out, line);
-            }
-            out += ']';
+            json.Key("statement").String(g_exercise->statement).Key("solution").BeginArray();
+            for (const std::string& line : trelvani::ResultLines(*g_exercise)) json.String(line);
+            json.EndArray();
         }
     }
-    return Document(out + "}");
+    json.EndObject();
+    return Document(std::move(out));
 }
 
 // A hand result judged against the exercise's last results, as the page's
@@ -143,10 +139,25 @@ EMSCRIPTEN_KEEPALIVE const char* exercises_link(const char* texts, std::size_t l
     linked.y = std::array<std::string, 4>{boxes[4], boxes[5], boxes[6], boxes[7]};
     if (withButton != 0) {
         const trelvani::ClickRecord last = trelvani::ClickFromBytes(std::string_view(click, clickLength));
-        if (!last.button.empty()) linked.buttons.emplace_back(last.button);
+        if (last.button != nullptr) linked.buttons.emplace_back(last.button->name);
     }
     return Document(trelvani::ExerciseFragment(linked));
 }
+
+// The list of `length` bytes as the form's rows (see exercise_form_json.h).
+EMSCRIPTEN_KEEPALIVE const char* exercises_form_read(const char* list, std::size_t length) {
+    return Document(trelvani::FormRowsJson(trelvani::ReadFormRows(std::string_view(list, length))));
+}
+
+// One row of the form, as JSON, written as a line: {"line", "reason"}, or
+// "" for JSON the form cannot have sent.
+EMSCRIPTEN_KEEPALIVE const char* exercises_form_line(const char* row, std::size_t length) {
+    const auto read = trelvani::FormRowFromJson(std::string_view(row, length));
+    return Document(read ? trelvani::FormLineJson(*read) : std::string());
+}
+
+// The buttons a row may press, with their names and captions.
+EMSCRIPTEN_KEEPALIVE const char* exercises_form_buttons() { return Document(trelvani::FormButtonsJson()); }
 
 EMSCRIPTEN_KEEPALIVE const char* exercises_document() { return g_document.data(); }
 EMSCRIPTEN_KEEPALIVE std::size_t exercises_document_length() { return g_document.size(); }

@@ -5,11 +5,18 @@ one file that works from disk with nothing else beside it.
 Every character is one more for the browser to read and parse before the first
 click, so what goes in is made small: scripts and style minified, the core
 deflated, and the font cut down to the letters the window draws in it. The
-file is plain ASCII, which browsers decode fastest."""
+file is plain ASCII, which browsers decode fastest.
+
+It writes the hosted edition's page too, from the same pieces: there what
+comes after the first click is fetched from files of its own beside it, and
+the page links the manifest and the icons and registers the worker (site.py
+writes those)."""
+import argparse
 import base64
 import hashlib
 import html.parser
 import io
+import os
 import re
 import subprocess
 import sys
@@ -17,10 +24,29 @@ import tempfile
 
 from fontTools import subset
 
-(out, template, style, script, study_markup, study_style, module, wasm, writer, exercises_module, exercises_wasm, font,
- node, window_markup, esbuild, zopfli) = sys.argv[1:17]
-# The sections' scripts, in the order they run: the first is the one the others register with.
-study_scripts = sys.argv[17:]
+arguments = argparse.ArgumentParser(description=__doc__)
+arguments.add_argument("--out", required=True, help="the single file to write")
+arguments.add_argument("--hosted-out", required=True, help="the hosted edition's folder: its page and fetched files")
+arguments.add_argument("--hosted-registration", required=True, help="the script that registers the hosted worker")
+arguments.add_argument("--template", required=True, help="the page's markup, with the markers filled here")
+arguments.add_argument("--style", required=True)
+arguments.add_argument("--script", required=True)
+arguments.add_argument("--sections-markup", required=True)
+arguments.add_argument("--sections-style", required=True)
+# In the order they run: the first is the one the others register with.
+arguments.add_argument("--sections", required=True, nargs="+", help="the sections' scripts")
+arguments.add_argument("--core-glue", required=True, help="the core module's JavaScript")
+arguments.add_argument("--core-wasm", required=True)
+arguments.add_argument("--writer-wasm", required=True)
+arguments.add_argument("--exercises-glue", required=True, help="the exercise lists' module's JavaScript")
+arguments.add_argument("--exercises-wasm", required=True)
+arguments.add_argument("--font", required=True, help="the comic font, cut down to the window's letters")
+arguments.add_argument("--node", required=True)
+arguments.add_argument("--window-markup", required=True, help="the tool that writes the window from the control table")
+arguments.add_argument("--esbuild", required=True)
+arguments.add_argument("--zopfli", required=True)
+args = arguments.parse_args()
+esbuild, zopfli = args.esbuild, args.zopfli
 
 
 def read(path):
@@ -71,7 +97,7 @@ def font_for(text):
     options = subset.Options()
     options.flavor = "woff2"
     cutter = subset.Subsetter(options)
-    with open(font, "rb") as f:
+    with open(args.font, "rb") as f:
         whole = subset.load_font(io.BytesIO(f.read()), options)
     cutter.populate(text="".join(sorted(text)))
     cutter.subset(whole)
@@ -82,8 +108,9 @@ def font_for(text):
 
 # The window's markup and where each control stands, written by the core's
 # own control table.
-def from_table(*args):
-    return subprocess.run([node, window_markup, *args], check=True, capture_output=True, text=True).stdout
+def from_table(*tool_arguments):
+    return subprocess.run([args.node, args.window_markup, *tool_arguments], check=True, capture_output=True,
+                          text=True).stdout
 
 
 window = from_table()
@@ -94,64 +121,101 @@ comic.feed(window)
 font_url = "data:font/woff2;base64," + base64.b64encode(font_for(comic.text)).decode("ascii")
 
 
-def deflated_base64(path):
+def deflated(path):
     """Deflated as the page's DecompressionStream("deflate-raw") reads it, by
     zopfli, which finds a smaller deflate stream than zlib does."""
-    deflated = subprocess.run([zopfli, "--deflate", "-c", path], check=True, capture_output=True).stdout
-    return base64.b64encode(deflated).decode("ascii")
+    return subprocess.run([zopfli, "--deflate", "-c", path], check=True, capture_output=True).stdout
+
+
+def base64_text(data):
+    return base64.b64encode(data).decode("ascii")
 
 
 # The sections under the window are not needed for the first click: their
 # markup, their script and the writer module travel deflated too, a NUL
 # after each of the first two, and the page puts them in once the window is
 # ready.
-study_script = minified("\n".join(read(path) for path in study_scripts), "js")
+study_script = minified("\n".join(read(path) for path in args.sections), "js")
 # Their style too: not a rule of it is read before the first click.
-study_css = minified(read(study_style), "css")
+study_css = minified(read(args.sections_style), "css")
 with tempfile.NamedTemporaryFile(suffix=".txt") as packed:
-    packed.write(("<style>" + study_css + "</style>" + ascii_markup(read(study_markup)) + "\0" + study_script +
+    packed.write(("<style>" + study_css + "</style>" + ascii_markup(read(args.sections_markup)) + "\0" + study_script +
                   "\0").encode("ascii"))
-    with open(writer, "rb") as f:
+    with open(args.writer_wasm, "rb") as f:
         packed.write(f.read())
     packed.flush()
-    study_base64 = deflated_base64(packed.name)
+    study_packed = deflated(packed.name)
 
 # The exercise lists' module, its glue and then its WebAssembly after a NUL,
 # deflated together and read only when a teacher asks for a document.
-exercises_script = safe_in_script(minified(read(exercises_module), "js"))
+exercises_script = safe_in_script(minified(read(args.exercises_glue), "js"))
 with tempfile.NamedTemporaryFile(suffix=".bin") as packed:
     packed.write(exercises_script.encode("ascii") + b"\0")
-    with open(exercises_wasm, "rb") as f:
+    with open(args.exercises_wasm, "rb") as f:
         packed.write(f.read())
     packed.flush()
-    exercises_base64 = deflated_base64(packed.name)
+    exercises_packed = deflated(packed.name)
 
-page = ascii_markup(read(template))
+page = ascii_markup(read(args.template))
 page = page.replace("@@WINDOW@@", ascii_markup(window))
-page = page.replace("@@WASM@@", deflated_base64(wasm))
-page = page.replace("@@STUDY@@", study_base64)
-page = page.replace("@@EXERCISES@@", exercises_base64)
-page = page.replace("/*@@STYLE@@*/", minified(read(style) + window_style, "css").replace("@@FONT@@", font_url))
-page = page.replace("/*@@MODULE@@*/", safe_in_script(minified(read(module), "js")))
-page = page.replace("/*@@SCRIPT@@*/", safe_in_script(minified(read(script), "js")))
-if not page.isascii():
-    sys.exit("inline_page.py: a character outside ASCII reached the page")
+page = page.replace("@@WASM@@", base64_text(deflated(args.core_wasm)))
+page = page.replace("/*@@STYLE@@*/", minified(read(args.style) + window_style, "css").replace("@@FONT@@", font_url))
+page = page.replace("/*@@MODULE@@*/", safe_in_script(minified(read(args.core_glue), "js")))
+page = page.replace("/*@@SCRIPT@@*/", safe_in_script(minified(read(args.script), "js")))
 
 
 # A content policy of hashes: only these scripts and this style run, so a
 # box text that slipped into the markup could never execute.
 def hash_of(body):
-    return "'sha256-" + base64.b64encode(hashlib.sha256(body.encode("utf-8")).digest()).decode("ascii") + "'"
+    return "'sha256-" + base64_text(hashlib.sha256(body.encode("utf-8")).digest()) + "'"
 
 
 def hashes(tag):
-    return " ".join(hash_of(body) for body in re.findall("<" + tag + ">(.*?)</" + tag + ">", page, re.S))
+    return [hash_of(body) for body in re.findall("<" + tag + ">(.*?)</" + tag + ">", page, re.S)]
 
 
-policy = ("default-src 'none'; script-src " + hashes("script") + " " + hash_of(study_script) + " " +
-          hash_of(exercises_script) +
-          " 'wasm-unsafe-eval'; style-src " + hashes("style") + " " + hash_of(study_css) +
-          "; font-src data:; img-src data:; base-uri 'none'; form-action 'none'")
-page = page.replace("<!--@@POLICY@@-->", '<meta http-equiv="Content-Security-Policy" content="' + policy + '">')
-with open(out, "w", encoding="utf-8") as f:
-    f.write(page)
+def policy(first_scripts, hosted):
+    scripts = first_scripts + hashes("script") + [hash_of(study_script), hash_of(exercises_script),
+                                                  "'wasm-unsafe-eval'"]
+    rules = ["default-src 'none'", "script-src " + " ".join(scripts),
+             "style-src " + " ".join(hashes("style") + [hash_of(study_css)]), "font-src data:",
+             # The hosted edition's icons, worker, manifest and fetched files are its own.
+             "img-src data: 'self'" if hosted else "img-src data:"]
+    if hosted:
+        rules += ["worker-src 'self'", "manifest-src 'self'", "connect-src 'self'"]
+    return "; ".join(rules + ["base-uri 'none'", "form-action 'none'"])
+
+
+def edition(fills):
+    text = page
+    for marker, fill in fills.items():
+        text = text.replace(marker, fill)
+    if not text.isascii():
+        sys.exit("inline_page.py: a character outside ASCII reached the page")
+    return text
+
+
+def policy_tag(text):
+    return '<meta http-equiv="Content-Security-Policy" content="' + text + '">'
+
+
+with open(args.out, "w", encoding="utf-8") as f:
+    f.write(edition({"<!--@@POLICY@@-->": policy_tag(policy([], False)), "<!--@@HOSTED-HEAD@@-->": "",
+                     "@@STUDY-SOURCE@@": "", "@@STUDY@@": base64_text(study_packed), "@@EXERCISES-SOURCE@@": "",
+                     "@@EXERCISES@@": base64_text(exercises_packed), "<!--@@HOSTED-SCRIPT@@-->": ""}))
+
+# The hosted edition: what comes after the first click is fetched once the
+# window is ready, so the page a phone downloads first holds the window alone.
+# The worker is registered only then too (register.js).
+registration = minified(read(args.hosted_registration), "js")
+links = ('<link rel="manifest" href="manifest.webmanifest">\n<link rel="icon" type="image/png" href="icono-192.png">\n'
+         '<link rel="apple-touch-icon" href="apple-touch-icon.png">\n<meta name="theme-color" content="#000080">\n')
+os.makedirs(args.hosted_out, exist_ok=True)
+for name, packed in (("estudio.bin", study_packed), ("ejercicios.bin", exercises_packed)):
+    with open(os.path.join(args.hosted_out, name), "wb") as f:
+        f.write(packed)
+with open(os.path.join(args.hosted_out, "index.html"), "w", encoding="utf-8") as f:
+    f.write(edition({"<!--@@POLICY@@-->": policy_tag(policy([hash_of(registration)], True)),
+                     "<!--@@HOSTED-HEAD@@-->": links, "@@STUDY-SOURCE@@": ' data-src="estudio.bin"', "@@STUDY@@": "",
+                     "@@EXERCISES-SOURCE@@": ' data-src="ejercicios.bin"', "@@EXERCISES@@": "",
+                     "<!--@@HOSTED-SCRIPT@@-->": "\n<script>" + registration + "</script>"}))

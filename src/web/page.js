@@ -38,8 +38,6 @@
   function build() {
     for (const element of window_.querySelectorAll("[id]")) controls[element.id] = element;
     for (const box of window_.querySelectorAll("[data-box]")) boxes[Number(box.dataset.box)] = box;
-    // For scripts and tests that check the page against the table.
-    Object.defineProperty(window_, "controlTable", { get: () => returned(core._trelvani_control_table()) });
     clientSize.width = Number(window_.dataset.width);
     clientSize.height = Number(window_.dataset.height);
     window_.addEventListener("click", (event) => {
@@ -182,6 +180,6 @@
     page.changed();
     document.documentElement.dataset.ready = "true";
   }).then(studyParsed).then(() => inflated("estudio")).then(addStudy);
-  // The exercise lists' module travels last of all, read only when asked for.
+  // The exercise lists' module travels last of all, read once the sections are in.
   page.inflated = inflated;
 })();

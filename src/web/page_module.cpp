@@ -17,8 +17,7 @@
 #include "study/cuts/cut_reading.h"
 #include "study/history/history.h"
 #include "study/record_bytes.h"
-#include "text/json_text.h"
-#include "window/control_table.h"
+#include "text/json_writer.h"
 
 namespace {
 
@@ -81,9 +80,6 @@ const char* Returned(std::string text) {
 
 extern "C" {
 
-// The window's control table as JSON, for checking the page against it.
-EMSCRIPTEN_KEEPALIVE const char* trelvani_control_table() { return Returned(trelvani::window::ControlTableJson()); }
-
 // Runs one button's handler; 0, or the number of the runtime error, with
 // every box as it was before the click. The click goes into the history
 // and the answer key.
@@ -93,7 +89,7 @@ EMSCRIPTEN_KEEPALIVE int trelvani_click(const char* name) {
     PageControls controls;
     g_last = trelvani::RecordClick(*button, controls);
     g_history.push_back(trelvani::HistoryEntryOf(g_last));
-    g_key.Update(button->name, g_last.steps);
+    g_key.Update(button->id, g_last.steps);
     return g_last.error ? g_last.error->code() : 0;
 }
 
@@ -116,17 +112,16 @@ EMSCRIPTEN_KEEPALIVE const char* trelvani_cut_bytes(const char* alpha, std::size
 
 // The history's rows from entry `from` on, each its five columns, as JSON.
 EMSCRIPTEN_KEEPALIVE const char* trelvani_history_rows(std::size_t from) {
-    std::string out = "[";
+    std::string out;
+    trelvani::JsonWriter json(out);
+    json.BeginArray();
     for (std::size_t i = from; i < g_history.size(); ++i) {
-        if (i > from) out += ',';
-        out += '[';
-        for (const std::string& column : trelvani::HistoryColumns(g_history[i], i)) {
-            if (out.back() != '[') out += ',';
-            trelvani::AppendJsonString(out, column);
-        }
-        out += ']';
+        json.BeginArray();
+        for (const std::string& column : trelvani::HistoryColumns(g_history[i], i)) json.String(column);
+        json.EndArray();
     }
-    return Returned(out + "]");
+    json.EndArray();
+    return Returned(std::move(out));
 }
 
 EMSCRIPTEN_KEEPALIVE void trelvani_history_clear() { g_history.clear(); }

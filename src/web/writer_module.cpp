@@ -11,7 +11,7 @@
 #include "study/history/history.h"
 #include "study/procedure/procedure_writer.h"
 #include "study/record_bytes.h"
-#include "text/json_text.h"
+#include "text/json_writer.h"
 
 namespace {
 
@@ -22,13 +22,10 @@ const char* Returned(std::string text) {
     return g_returned.c_str();
 }
 
-void AppendTexts(std::string& out, const std::vector<std::string>& texts) {
-    out += '[';
-    for (const std::string& text : texts) {
-        if (out.back() != '[') out += ',';
-        trelvani::AppendJsonString(out, text);
-    }
-    out += ']';
+void WriteTexts(trelvani::JsonWriter& json, const std::vector<std::string>& texts) {
+    json.BeginArray();
+    for (const std::string& text : texts) json.String(text);
+    json.EndArray();
 }
 
 enum Format { kText = 0, kMarkdown = 1, kLatex = 2, kCsv = 3, kExercises = 4 };
@@ -44,39 +41,32 @@ __attribute__((export_name("writer_returned_length"))) std::size_t writer_return
 // its one line.
 __attribute__((export_name("writer_procedure"))) const char* writer_procedure(const char* bytes, std::size_t size) {
     const trelvani::ClickRecord click = trelvani::ClickFromBytes(std::string_view(bytes, size));
-    if (click.button.empty()) return Returned("");
+    if (click.button == nullptr) return Returned("");
     const trelvani::Procedure procedure = trelvani::ProcedureOf(click);
-    std::string out = "{\"lines\":[";
+    std::string out;
+    trelvani::JsonWriter json(out);
+    json.BeginObject().Key("lines").BeginArray();
     if (procedure.lines.empty()) {
-        out += "{\"text\":";
-        trelvani::AppendJsonString(out, trelvani::kNothingComputed);
-        out += ",\"note\":\"\",\"error\":false}";
+        json.BeginObject().Key("text").String(trelvani::kNothingComputed).Key("note").String("");
+        json.Key("error").Bool(false).EndObject();
     }
     for (const trelvani::ProcedureLine& line : procedure.lines) {
-        if (out.back() != '[') out += ',';
-        out += "{\"text\":";
-        trelvani::AppendJsonString(out, trelvani::LineText(line));
-        out += ",\"note\":";
-        trelvani::AppendJsonString(out, line.note);
-        out += line.error.empty() ? ",\"error\":false}" : ",\"error\":true}";
+        json.BeginObject().Key("text").String(trelvani::LineText(line)).Key("note").String(line.note);
+        json.Key("error").Bool(!line.error.empty()).EndObject();
     }
-    out += "],\"boxes\":[";
+    json.EndArray().Key("boxes").BeginArray();
     for (const trelvani::WrittenText& box : procedure.boxes) {
-        if (out.back() != '[') out += ',';
-        out += '[';
-        trelvani::AppendJsonString(out, box.control);
-        out += ',';
-        trelvani::AppendJsonString(out, box.text);
-        out += ']';
+        json.BeginArray().String(box.control).String(box.text).EndArray();
     }
-    return Returned(out + "]}");
+    json.EndArray().EndObject();
+    return Returned(std::move(out));
 }
 
 // The click's working as text, Markdown or LaTeX, to paste.
 __attribute__((export_name("writer_procedure_copy"))) const char* writer_procedure_copy(int format, const char* bytes,
                                                                                          std::size_t size) {
     const trelvani::ClickRecord click = trelvani::ClickFromBytes(std::string_view(bytes, size));
-    if (click.button.empty()) return Returned("");
+    if (click.button == nullptr) return Returned("");
     const trelvani::Procedure procedure = trelvani::ProcedureOf(click);
     return Returned(format == kMarkdown ? trelvani::ProcedureAsMarkdown(procedure)
                     : format == kLatex  ? trelvani::ProcedureAsLatex(procedure)
@@ -88,28 +78,29 @@ __attribute__((export_name("writer_procedure_copy"))) const char* writer_procedu
 // levels as numbers, null where it does not exist, "alphaUnread"}.
 __attribute__((export_name("writer_cuts"))) const char* writer_cuts(const char* bytes, std::size_t size) {
     const trelvani::CutSection section = trelvani::CutSectionOf(trelvani::CutInputsFromBytes(std::string_view(bytes, size)));
-    std::string out = "{\"header\":";
-    AppendTexts(out, trelvani::CutHeader(section));
-    out += ",\"rows\":[";
-    for (const auto& row : trelvani::CutRows(section)) {
-        if (out.back() != '[') out += ',';
-        AppendTexts(out, row);
-    }
-    out += "],\"sentences\":";
-    AppendTexts(out, trelvani::GapSentences(section));
-    out += ",\"conventions\":[";
+    std::string out;
+    trelvani::JsonWriter json(out);
+    json.BeginObject().Key("header");
+    WriteTexts(json, trelvani::CutHeader(section));
+    json.Key("rows").BeginArray();
+    for (const auto& row : trelvani::CutRows(section)) WriteTexts(json, row);
+    json.EndArray().Key("sentences");
+    WriteTexts(json, trelvani::GapSentences(section));
+    json.Key("conventions").BeginArray();
     for (const trelvani::ConventionRow& row : trelvani::ConventionRows(section)) {
-        if (out.back() != '[') out += ',';
-        AppendTexts(out, {row.name, row.value, row.users});
+        WriteTexts(json, {row.name, row.value, row.users});
     }
-    out += "],\"curve\":[";
+    json.EndArray().Key("curve").BeginArray();
     for (const trelvani::Cut& cut : section.report.curve) {
-        if (out.back() != '[') out += ',';
-        out += cut.defined() ? "[" + trelvani::ShortestText(cut.left) + "," + trelvani::ShortestText(cut.right) + "]"
-                             : std::string("null");
+        if (cut.defined()) {
+            json.BeginArray().Number(trelvani::ShortestText(cut.left)).Number(trelvani::ShortestText(cut.right));
+            json.EndArray();
+        } else {
+            json.Null();
+        }
     }
-    out += section.alphaUnread ? "],\"alphaUnread\":true}" : "],\"alphaUnread\":false}";
-    return Returned(out);
+    json.EndArray().Key("alphaUnread").Bool(section.alphaUnread).EndObject();
+    return Returned(std::move(out));
 }
 
 // The α-cuts and conventions as text, Markdown or LaTeX, to paste.

@@ -1,5 +1,7 @@
 #include "window/control_table.h"
 
+#include "trelvani_version.h"
+
 namespace trelvani::window {
 
 namespace {
@@ -41,7 +43,7 @@ const std::array<ControlRow, 33> kControlTable = {{
     {"Label4",         -1, L, "DEFUZZY :",             720, 2520, 1095, 255, 28, ControlFont::Bold8, false, "DEFUZZY", "", "Def"},
     {"Label3",         -1, L, "Z= f( X, Y ) :",        480, 2160, 1215, 255, 12, ControlFont::Bold8, false, "Z igual a f de X, Y", "", "ZI ZII ZIII ZIV"},
     {"Label2",          1, L, "Y : ",                 1200, 1560,  735, 255,  7, ControlFont::Bold8, true,  "Y", "", "YI YII YIII YIV"},
-    {"Label1",          1, L, "Trelvani 1.00 · Calculadora de números fuzzy trapezoidales",
+    {"Label1",          1, L, "Trelvani " TRELVANI_VERSION " · Calculadora de números fuzzy trapezoidales",
                                                          0,    0, 6075, 615,  3, ControlFont::Bold9, true,  "", ""},
     {"Label2",          0, L, "X : ",                 1200,  960,  735, 255,  1, ControlFont::Bold8, true,  "X", "", "XI XII XIII XIV"},
     {"Label1",          0, L, "",                      120,    0, 6975, 615,  0, ControlFont::Bold12, true, "", ""},

@@ -2,7 +2,7 @@
 #include <charconv>
 #include <vector>
 
-#include "text/json_text.h"
+#include "text/json_writer.h"
 #include "window/control_table.h"
 
 namespace trelvani::window {
@@ -212,38 +212,24 @@ std::string WindowMarkup() {
 
 std::string ControlTableJson() {
     static constexpr const char* kKinds[] = {"button", "textbox", "label"};
-    std::string out = "{\"width\":";
-    AppendNumber(out, kClientWidthTwips);
-    out += ",\"height\":";
-    AppendNumber(out, kClientHeightTwips);
-    out += ",\"twipsPerPixel\":";
-    AppendNumber(out, kTwipsPerPixel);
-    out += ",\"controls\":[";
+    std::string out;
+    JsonWriter json(out);
+    json.BeginObject().Key("width").Integer(kClientWidthTwips).Key("height").Integer(kClientHeightTwips);
+    json.Key("twipsPerPixel").Integer(kTwipsPerPixel).Key("controls").BeginArray();
     for (const ControlRow& row : kControlTable) {
-        if (&row != &kControlTable.front()) out += ',';
-        out += "{\"name\":";
-        AppendJsonString(out, row.name);
-        out += ",\"index\":";
-        AppendNumber(out, row.index);
-        out += ",\"kind\":";
-        AppendJsonString(out, kKinds[static_cast<int>(row.kind)]);
+        json.BeginObject().Key("name").String(row.name).Key("index").Integer(row.index);
+        json.Key("kind").String(kKinds[static_cast<int>(row.kind)]);
         for (const auto& [key, value] : {std::pair{"text", row.text}, {"accessibleName", row.accessibleName},
                                          {"accessibleDescription", row.accessibleDescription}, {"labels", row.labels}}) {
-            out += ",\"";
-            out += key;
-            out += "\":";
-            AppendJsonString(out, value);
+            json.Key(key).String(value);
         }
         for (const auto& [key, value] : {std::pair{"left", row.left}, {"top", row.top}, {"width", row.width},
                                          {"height", row.height}, {"tabIndex", row.tabIndex}}) {
-            out += ",\"";
-            out += key;
-            out += "\":";
-            AppendNumber(out, value);
+            json.Key(key).Integer(value);
         }
-        out += '}';
+        json.EndObject();
     }
-    out += "]}";
+    json.EndArray().EndObject();
     return out;
 }
 

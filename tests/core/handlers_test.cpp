@@ -29,7 +29,7 @@ Four Read(const MemoryControls& controls, const std::array<Box, 4>& boxes,
 ClickHandler Handler(std::string_view button) {
     const Button* found = ButtonNamed(button);
     EXPECT_NE(found, nullptr) << button;
-    return found->handler;
+    return HandlerOf(found->id);
 }
 
 // Runs `button` on X and Y and returns Z's four texts.

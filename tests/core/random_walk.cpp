@@ -24,7 +24,7 @@ int main(int argc, char** argv) {
         const auto& button = trelvani::kButtons[texts.Below(trelvani::kButtons.size())];
         const trelvani::MemoryControls before = controls;
         trelvani::StepList steps;
-        const auto error = trelvani::RunClick(button.handler, controls, &steps);
+        const auto error = trelvani::RunClick(trelvani::HandlerOf(button.id), controls, &steps);
         errors += error.has_value();
         if (auto problem = trelvani::testing::CheckClick(button.name, before, controls, error, steps)) {
             std::fprintf(stderr, "click %ld (semilla %lu): %s\n", i, seed, problem->c_str());

@@ -84,7 +84,7 @@ TEST(Steps, EachHandlerListsWhatItComputed) {
             controls.SetText(static_cast<Box>(static_cast<std::size_t>(Box::YI) + i), c.y[i]);
         }
         StepList steps;
-        ASSERT_FALSE(RunClick(ButtonNamed(c.button)->handler, controls, &steps).has_value()) << c.button;
+        ASSERT_FALSE(RunClick(HandlerOf(ButtonNamed(c.button)->id), controls, &steps).has_value()) << c.button;
         EXPECT_EQ(Compact(steps), c.listing) << c.button;
     }
 }

@@ -113,12 +113,12 @@ TEST(StudyTexts, EachClickIsToldByWhatItWroteAndTheKeyAgreesWithItsBoxes) {
         // As the page's writer gets it, handed over as bytes.
         const std::string bytes = ClickBytes(click);
         EXPECT_EQ(ProcedureAsText(ProcedureOf(ClickFromBytes(bytes))), ProcedureAsText(ProcedureOf(click))) << c.button;
-        EXPECT_EQ(ClickFromBytes(std::string_view(bytes).substr(0, bytes.size() - 1)).button, "") << c.button;
+        EXPECT_EQ(ClickFromBytes(std::string_view(bytes).substr(0, bytes.size() - 1)).button, nullptr) << c.button;
         for (const Step& step : click.steps) named.insert(step.name);
         // The key finds, under the names it looks for, the value of every
         // result box the click wrote.
         AnswerKey key;
-        key.Update(c.button, click.steps);
+        key.Update(click.button->id, click.steps);
         for (const WrittenText& written : click.written) {
             const auto box = BoxNamed(written.control);
             if (!box || *box < Box::ZI) continue;
@@ -142,7 +142,8 @@ TEST(StudyTexts, TheEqualMeansAndAFailureAreToldInWords) {
     EXPECT_TRUE(click.written.empty());
     EXPECT_EQ(LineText(ProcedureOf(click).lines.back()), "z1 = x1 / y4 = 1 / 0 → error 11: División por cero");
     EXPECT_EQ(ResultWords(ClickFromBytes(ClickBytes(click))), "error 11: División por cero");
-    const History history = {HistoryEntryOf(click), {"a", {std::string("\0x", 2), "", "-1", "=1", "", "", "", "x"}, "b"}};
+    const History history = {HistoryEntryOf(click),
+                             {ButtonId::ClearOperands, {std::string("\0x", 2), "", "-1", "=1", "", "", "", "x"}, "b"}};
     EXPECT_EQ(HistoryAsCsv(HistoryFromBytes(HistoryBytes(history))), HistoryAsCsv(history));
 }
 
@@ -152,6 +153,10 @@ TEST(StudyTexts, LatexWritesMathematicsAsCommandsAndACopyingClickAsASentence) {
     const std::string root = ProcedureAsLatex(ProcedureOf(RecordClick(*ButtonNamed("Raiz"), controls)));
     EXPECT_NE(root.find("\\item $z_{1} = \\sqrt{x_{1}} = \\sqrt{1 \\cdot 10^{16}} = 1 \\cdot 10^{8}$"), std::string::npos) << root;
     EXPECT_EQ(root.find("\u221a"), std::string::npos);
+    controls.SetText(Box::XI, "-0.25");
+    const std::string negative = ProcedureAsLatex(ProcedureOf(RecordClick(*ButtonNamed("Raiz"), controls)));
+    EXPECT_NE(negative.find("\\item $z_{1} = \\sqrt{x_{1}} = \\sqrt{(-0.25)}$ $\\to$ error 5"), std::string::npos)
+        << negative;
     const std::string copy = ProcedureAsLatex(ProcedureOf(RecordClick(*ButtonNamed("XZ"), controls)));
     EXPECT_EQ(copy.find("enumerate"), std::string::npos);
     EXPECT_NE(copy.find("solo copia o borra textos."), std::string::npos);

@@ -147,10 +147,116 @@ function pageChecks() {
   }, 50)));
 }
 
-// A list with variants, as a teacher types it, written by the page's own
-// module as JSON: every answer is the engine's run of the handlers.
+// A teacher's list typed into the form (added, duplicated, moved, removed):
+// what the text view holds then, and how a box is named.
+function exerciseForm() {
+  const byId = (id) => document.getElementById(id);
+  const rows = () => byId("ejercicios-filas").children;
+  const type = (element, value) => {
+    element.value = value;
+    element.dispatchEvent(new Event("input", { bubbles: true }));
+  };
+  const boxes = (n, operand) => [...rows()[n].querySelectorAll(`[data-operando="${operand}"] .casilla`)];
+  const fill = (n, operand, mode, values) => {
+    type(rows()[n].querySelector(`[data-operando="${operand}"] .modo`), mode);
+    const group = rows()[n].querySelector(`[data-operando="${operand}"]`);
+    const places = mode === "boxes" ? [...group.querySelectorAll(".casilla")] :
+      [".desde", ".hasta", ".decimales"].map((field) => group.querySelector(field));
+    values.forEach((value, i) => type(places[i], value));
+  };
+  const press = (n, ...names) => names.forEach((name) => {
+    rows()[n].querySelector(".boton-nuevo").value = name;
+    rows()[n].querySelector(".anadir-boton").click();
+  });
+  const act = (n, name) => rows()[n].querySelector("." + name).click();
+  return new Promise((resolve, reject) => {
+    let waited = 0;
+    const poll = () => {
+      if (!byId("EditarComoTexto").disabled) return resolve();
+      if ((waited += 50) > 20000) return reject(new Error("the form never came"));
+      setTimeout(poll, 50);
+    };
+    poll();
+  }).then(() => {
+    const shown = { form: !byId("ejercicios-formulario").hidden, text: !byId("ejercicios-texto").hidden };
+    type(byId("ListaEjercicios"), "");
+    byId("AnadirEjercicio").click();
+    fill(0, "x", "boxes", ["1", "2", "3", "4"]);
+    fill(0, "y", "boxes", ["5", "6", "7", "8"]);
+    press(0, "Multiplicacion", "Suma", "DEFUZY");
+    rows()[0].querySelectorAll(".quitar-boton")[1].click();
+    type(rows()[0].querySelector(".enunciado"), 'Calcule "X·Y" </textarea>\n y su centroide.');
+    byId("AnadirEjercicio").click();
+    fill(1, "x", "range", ["-3", "9", "3"]);
+    fill(1, "y", "range", ["0,5", "6", "2"]);
+    press(1, "Division", "XZ", "Cuadrado", "DEFUZY", "Minimo");
+    type(rows()[1].querySelector(".cuantas"), "40");
+    type(rows()[1].querySelector(".semilla"), "11");
+    act(0, "duplicar");
+    act(1, "bajar");
+    const afterMove = byId("ListaEjercicios").value;
+    act(2, "quitar");
+    return { shown, typed: byId("ListaEjercicios").value, afterMove, label: boxes(0, "x")[0].getAttribute("aria-label") };
+  });
+}
+
+// The text view edited: the form follows, keeping what it cannot show; then
+// one row edited in the form.
+function exerciseTextEdited(typedLines) {
+  const byId = (id) => document.getElementById(id);
+  const rows = () => byId("ejercicios-filas").children;
+  const type = (element, value) => {
+    element.value = value;
+    element.dispatchEvent(new Event("input", { bubbles: true }));
+  };
+  const boxes = (n, operand) => [...rows()[n].querySelectorAll(`[data-operando="${operand}"] .casilla`)];
+  type(byId("ListaEjercicios"), typedLines);
+  const read = [...rows()].map((row, n) => ({
+    x: boxes(n, "x").map((box) => box.value),
+    reason: row.querySelector(".motivo").hidden ? "" : row.querySelector(".razon").textContent,
+  }));
+  type(rows()[2].querySelector(".enunciado"), "Otra vez.");
+  return { read, edited: byId("ListaEjercicios").value };
+}
+
+// What the page brings back after a reload: the list and the form's rows.
+function exerciseListKept() {
+  const byId = (id) => document.getElementById(id);
+  return new Promise((resolve) => {
+    const poll = () => byId("EditarComoTexto")?.disabled === false ? resolve() : setTimeout(poll, 50);
+    poll();
+  }).then(() => ({ list: byId("ListaEjercicios").value, rows: byId("ejercicios-filas").children.length }));
+}
+
+// Lines added from elsewhere (the decision section's "Añadir al listado"),
+// "Guardar lista", and a browser that keeps nothing more: it says so, and
+// the list on screen stays.
+function exerciseLinesAdded(decisionLine) {
+  const byId = (id) => document.getElementById(id);
+  const rows = () => byId("ejercicios-filas").children;
+  window.trelvaniSections.addExerciseLine(decisionLine);
+  window.trelvaniSections.addExerciseLine("{no es JSON");
+  const last = rows()[rows().length - 2];
+  const added = { rows: rows().length, summary: last.querySelector(".resumen").textContent,
+    text: byId("ListaEjercicios").value.split("\n").slice(-3) };
+  let saved = null;
+  URL.createObjectURL = (blob) => { saved = blob; return "blob:x"; };
+  HTMLAnchorElement.prototype.click = function () { added.file = this.download; };
+  byId("GuardarLista").click();
+  const whenSaved = byId("ListaEjercicios").value;
+  Storage.prototype.setItem = () => { throw new DOMException("full", "QuotaExceededError"); };
+  const statement = last.querySelector(".enunciado");
+  statement.value = "Elija.";
+  statement.dispatchEvent(new Event("input", { bubbles: true }));
+  added.notKept = !byId("ejercicios-sin-guardar").hidden;
+  added.after = byId("ListaEjercicios").value.split("\n").slice(-3);
+  return saved.text().then((text) => ({ ...added, saved: text === whenSaved }));
+}
+
+// The list in the text view (or `list`, when given), written by the page's
+// own module as JSON: every answer is the engine's run of the handlers.
 function exerciseDocument(list) {
-  document.getElementById("ListaEjercicios").value = list;
+  if (list !== null) document.getElementById("ListaEjercicios").value = list;
   document.getElementById("FormatoEjercicios").value = "json";
   let saved = null;
   URL.createObjectURL = (blob) => { saved = blob; return "blob:x"; };
@@ -346,14 +452,45 @@ try {
     "the hosted edition: " + JSON.stringify(hosted));
 
   // The exercise lists' module, compiled by this engine (on the hosted
-  // edition, fetched), writes what the program writes.
-  const list = '{"variantes": 40, "semilla": 11, "X": {"desde": -3, "hasta": 9, "decimales": 3}, ' +
-    '"Y": {"desde": 0.5, "hasta": 6, "decimales": 2}, "botones": ["Division", "XZ", "Cuadrado", "DEFUZY", "Minimo"]}\n';
+  // edition, fetched), writes what the program writes, from a list typed
+  // into the form as a teacher types it.
+  const form = await driver.run(exerciseForm);
+  const list = '{"X": ["1", "2", "3", "4"], "Y": ["5", "6", "7", "8"], "botones": ["Multiplicacion", "DEFUZY"], ' +
+    '"enunciado": "Calcule \\"X·Y\\" </textarea>\\u000a y su centroide."}\n' +
+    '{"X": {"desde": -3, "hasta": 9, "decimales": 3}, "Y": {"desde": 0.5, "hasta": 6, "decimales": 2}, ' +
+    '"botones": ["Division", "XZ", "Cuadrado", "DEFUZY", "Minimo"], "variantes": 40, "semilla": 11}\n';
+  check(form.shown.form && !form.shown.text, "the list was not shown as a form: " + JSON.stringify(form.shown));
+  check(form.typed === list, "the form wrote " + JSON.stringify(form.typed));
+  check(form.afterMove === list + list.split("\n")[0] + "\n", "duplicated and moved down: " + JSON.stringify(form.afterMove));
+  check(form.label === "Ejercicio 1, X, componente 1", "a box is named " + JSON.stringify(form.label));
   const exercisesProgram = path.join(path.dirname(nativePath), "..", "exercises", "trelvani-ejercicios");
   const nativeDocument = spawnSync(exercisesProgram, ["--formato", "json"], { input: list }).stdout.toString("utf8");
-  const pageDocument = await driver.run(exerciseDocument, list);
+  const pageDocument = await driver.run(exerciseDocument, null);
   check(nativeDocument.length > 1000 && pageDocument === nativeDocument,
     "the exercise document differs from trelvani-ejercicios' (" + pageDocument.length + " against " + nativeDocument.length + " bytes)");
+  // The text view edited, then one row in the form: the lines typed as text
+  // stay byte for byte, here and after a reload.
+  const typedLine = '{"Y":[5,6,7,8.50] ,"X": ["1", "2", "3", "4"],"botones":["Suma"]}';
+  const text = await driver.run(exerciseTextEdited, typedLine + '\n\n{"botones": ["Sumar"]}\n{"botones": ["Maximo"]}');
+  check(JSON.stringify(text.read) === JSON.stringify([{ x: ["1", "2", "3", "4"], reason: "" },
+    { x: ["", "", "", ""], reason: "botón desconocido: Sumar" }, { x: ["", "", "", ""], reason: "" }]),
+  "the text view's lines in the form: " + JSON.stringify(text.read));
+  const edited = typedLine + '\n{"botones": ["Sumar"]}\n{"botones": ["Maximo"], "enunciado": "Otra vez."}\n';
+  check(text.edited === edited, "after the form's edit the text is " + JSON.stringify(text.edited));
+  await load(driver, served + "/sitio/");
+  const kept = await driver.run(exerciseListKept);
+  check(kept.list === edited && kept.rows === 3, "after a reload: " + JSON.stringify(kept));
+  const decisionLine = '{"decision": {"metodo": "saw", "alternativas": ["<b>A1</b>", "A2"], "criterios": ["C1"], ' +
+    '"pesos": ["A"], "valoraciones": [["B"], [[5, 7.50, 9]]]}}';
+  const added = await driver.run(exerciseLinesAdded, decisionLine);
+  // WebKit's driver hands objects back with their keys in an order of its own.
+  const sorted = (object) => JSON.stringify(object, Object.keys(object).sort());
+  check(sorted(added) === sorted({ rows: 5,
+    summary: "SAW difuso con 2 alternativas (<b>A1</b>, A2), 1 criterio (C1) y 1 decisor.",
+    text: [decisionLine, "{no es JSON", ""], file: "ejercicios.jsonl", notKept: true,
+    after: ['{"decision": {"metodo":"saw","alternativas":["<b>A1</b>","A2"],"criterios":["C1"],"pesos":["A"],' +
+      '"valoraciones":[["B"],[[5,7.50,9]]]}, "enunciado": "Elija."}', "{no es JSON", ""], saved: true }),
+  "lines added, saved and over the quota: " + JSON.stringify(added));
 
   // Served over http, as a teacher would host it, the policy holds as well.
   await load(driver, served + "/trelvani.html");

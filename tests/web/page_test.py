@@ -1,7 +1,10 @@
 #!/usr/bin/env python3
 """The page in a real browser, driven as a user would: typing, Tab, clicks.
-Usage: page_test.py TRELVANI_HTML [SCREENSHOT_PNG [TRELVANI_EJERCICIOS]]"""
+Usage: page_test.py TRELVANI_HTML [SCREENSHOT_PNG [TRELVANI_EJERCICIOS]]
+with TRELVANI_NODE and TRELVANI_WINDOW_MARKUP (the build's tool that prints
+the control table) in the environment."""
 import json
+import os
 import pathlib
 import subprocess
 import sys
@@ -146,8 +149,8 @@ class Page(unittest.TestCase):
         self.assertEqual(self.control("ZI").get_attribute("value"), " 1")
 
     def test_controls_stand_where_the_table_puts_them(self):
-        table = json.loads(self.browser.execute_script(
-            "return document.getElementById('Trelvani_Fuzzy').controlTable"))
+        tool = [os.environ["TRELVANI_NODE"], os.environ["TRELVANI_WINDOW_MARKUP"], "table"]
+        table = json.loads(subprocess.run(tool, check=True, capture_output=True, text=True).stdout)
         self.assertEqual(len(table["controls"]), 33)
         origin = self.control("Trelvani_Fuzzy").rect
         for row in table["controls"]:
@@ -360,6 +363,11 @@ class Page(unittest.TestCase):
         self.assertEqual(errors.get_attribute("textContent"), "línea 2: X debe tener cuatro componentes")
         self.assertEqual(errors.get_attribute("aria-live"), "polite")
         self.assertEqual(self.browser.execute_script("return window.downloaded"), None)
+        # An empty history says so and leaves the list as it was.
+        before = self.control("ListaEjercicios").get_attribute("value")
+        self.control("UsarHistorial").click()
+        self.assertEqual(errors.get_attribute("textContent"), "El historial no tiene operaciones con X e Y.")
+        self.assertEqual(self.control("ListaEjercicios").get_attribute("value"), before)
         # The history's clicks on X and Y become the list.
         self.type_row("XI", ["1", "2", "3", "4", "5", "6", "7", "8"])
         for button in ("Suma", "DEFUZY", "Maximo"):

@@ -125,9 +125,14 @@ try:
     if any("No está en una tabla" in l for l in orca.spoken()[before:]):
         sys.exit("FAIL: Orca says the history is not a table")
     print(f"{engine}: {said[0][:120]}")
-    # The teacher's section: each control named by the words it shows.
-    for name in ("Lista de ejercicios", "Usar el historial", "Formato", "Solucionario", "Decimales", "Descargar",
-                 "Copiar", "Imprimir"):
+    # The teacher's section: each control named by the words it shows, a
+    # box of the list's form by its row and place; then the list as text.
+    for name in ("Ejercicio 1, X, componente 1", "Añadir botón", "Enunciado", "Añadir ejercicio", "Editar como texto"):
+        move_to(name)
+    key("Return")
+    move_to("Lista de ejercicios", back=True)
+    for name in ("Usar el historial", "Guardar lista", "Abrir lista", "Formato", "Solucionario", "Decimales",
+                 "Descargar", "Copiar", "Imprimir"):
         move_to(name)
     print(f"{engine}: Ejercicios read by the names it shows")
     # Decisión multicriterio: Chen's example solved, its sentence said once;

@@ -3,6 +3,7 @@
 #include "core/handlers/handlers.h"
 #include "core/number_to_text.h"
 #include "core/operand_io.h"
+#include "core/step_names.h"
 
 namespace trelvani {
 namespace {
@@ -14,11 +15,11 @@ struct PieceStep {
 
 constexpr PieceStep StepOf(CentroidPiece piece) {
     switch (piece) {
-    case CentroidPiece::Left: return {"L", "((z2 - z1) / 2) * (z1 + 2/3 * (z2 - z1))"};
-    case CentroidPiece::Core: return {"C", "(z3 - z2) * (z2 + 0.5 * (z3 - z2))"};
-    case CentroidPiece::Right: return {"R", "(0.5 * (z4 - z3)) * (z3 + 1/3 * (z4 - z3))"};
-    case CentroidPiece::Moment: return {"M", "L + C + R"};
-    case CentroidPiece::Area: return {"A", "0.5 * (z2 - z1) + (z3 - z2) + 0.5 * (z4 - z3)"};
+    case CentroidPiece::Left: return {step::kLeftPiece, "((z2 - z1) / 2) * (z1 + 2/3 * (z2 - z1))"};
+    case CentroidPiece::Core: return {step::kCorePiece, "(z3 - z2) * (z2 + 0.5 * (z3 - z2))"};
+    case CentroidPiece::Right: return {step::kRightPiece, "(0.5 * (z4 - z3)) * (z3 + 1/3 * (z4 - z3))"};
+    case CentroidPiece::Moment: return {step::kMoment, "L + C + R"};
+    case CentroidPiece::Area: return {step::kArea, "0.5 * (z2 - z1) + (z3 - z2) + 0.5 * (z4 - z3)"};
     }
     return {};
 }
@@ -32,7 +33,7 @@ void DEFUZY_Click(Controls& controls, Steps& steps) {
         const PieceStep step = StepOf(piece);
         return steps.Double(step.name, step.formula, compute);
     });
-    const float centroid = steps.Single("D", "M / A", [&] { return Divide(parts.moment, parts.area); });
+    const float centroid = steps.Single(step::kCentroid, "M / A", [&] { return Divide(parts.moment, parts.area); });
     controls.SetText(Box::Def, NumberToText(centroid));
 }
 

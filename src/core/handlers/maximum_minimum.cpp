@@ -1,6 +1,7 @@
 #include "core/checked_arithmetic.h"
 #include "core/handlers/handlers.h"
 #include "core/operand_io.h"
+#include "core/step_names.h"
 
 namespace trelvani {
 namespace {
@@ -18,16 +19,16 @@ enum class Pick { Greater, Lesser };
 void WriteRanked(Controls& controls, Steps& steps, Pick pick) {
     const TrapezoidalNumber x = ReadOperand(controls, Row::X, steps);
     const TrapezoidalNumber y = ReadOperand(controls, Row::Y, steps);
-    const float meanX = steps.Single("mX", "(x1 + x2 + x3 + x4) / 4", [&] { return Mean(x); });
-    const float meanY = steps.Single("mY", "(y1 + y2 + y3 + y4) / 4", [&] { return Mean(y); });
+    const float meanX = steps.Single(step::kMeanX, "(x1 + x2 + x3 + x4) / 4", [&] { return Mean(x); });
+    const float meanY = steps.Single(step::kMeanY, "(y1 + y2 + y3 + y4) / 4", [&] { return Mean(y); });
     if (meanX == meanY) {
-        steps.Outcome("Mensajes", "mX = mY");
+        steps.Outcome(step::kMessage, step::kEqualMeans);
         controls.SetMensajes(kBothEqual);
         return;
     }
     const bool xIsGreater = meanX > meanY;
     const bool pickX = pick == Pick::Greater ? xIsGreater : !xIsGreater;
-    steps.Outcome("Z", pickX ? "X" : "Y");
+    steps.Outcome(step::kCopied, pickX ? step::kOperandX : step::kOperandY);
     WriteNumber(controls, Row::Z, pickX ? x : y);
 }
 

@@ -6,6 +6,8 @@
 #include <QLocale>
 #include <QTranslator>
 
+#include "trelvani_version.h"
+
 // The icons are compiled into this static library; pull them in explicitly.
 static void InitResources() { Q_INIT_RESOURCE(trelvani); }
 
@@ -15,7 +17,7 @@ void SetUpApplication(QApplication& application) {
     InitResources();
     QApplication::setApplicationName(QStringLiteral("Trelvani"));
     // No display name: Qt would append it to the title the window manager shows.
-    QApplication::setApplicationVersion(QStringLiteral("1.00"));
+    QApplication::setApplicationVersion(QStringLiteral(TRELVANI_VERSION));
     QApplication::setOrganizationName(QStringLiteral("Trelvani"));
     QApplication::setDesktopFileName(QStringLiteral("io.github.trelvani.Trelvani"));
 

@@ -5,7 +5,8 @@
 
 #include "core/checked_arithmetic.h"
 #include "core/number_to_text.h"
-#include "text/json_text.h"
+#include "core/step_names.h"
+#include "text/json_writer.h"
 
 namespace trelvani {
 namespace {
@@ -33,27 +34,57 @@ std::string TextOf(double value, bool single) {
     return single ? NumberToText(static_cast<float>(value)).str() : NumberToText(value).str();
 }
 
-const std::string_view kZ[] = {"z1", "z2", "z3", "z4"};
-const std::string_view kX[] = {"x1", "x2", "x3", "x4"};
-const std::string_view kY[] = {"y1", "y2", "y3", "y4"};
+// Where a click's results are listed: Z's components, the operand Maximo or
+// Minimo copied, the centroid, or nowhere.
+enum class Computed { Z, CopiedOperand, Centroid, Nothing };
+
+Computed ComputedBy(ButtonId button) {
+    switch (button) {
+    case ButtonId::Add:
+    case ButtonId::Subtract:
+    case ButtonId::Multiply:
+    case ButtonId::Divide:
+    case ButtonId::Square:
+    case ButtonId::SquareRoot:
+        return Computed::Z;
+    case ButtonId::Maximum:
+    case ButtonId::Minimum:
+        return Computed::CopiedOperand;
+    case ButtonId::Defuzzify:
+        return Computed::Centroid;
+    case ButtonId::CopyZToX:
+    case ButtonId::CopyZToY:
+    case ButtonId::ClearOperands:
+        return Computed::Nothing;
+    }
+    return Computed::Nothing;
+}
 
 }  // namespace
 
-void AnswerKey::Update(std::string_view button, const StepList& steps) {
+void AnswerKey::Update(ButtonId button, const StepList& steps) {
     if (steps.empty() || steps.back().error) return;
-    if (button == "DEFUZY") {
-        if (const auto centroid = Listed(steps, "D")) results_[4] = {TextOf(*centroid, true), *centroid, {}};
+    const std::array<std::string_view, 4>* names = &step::kZ;
+    switch (ComputedBy(button)) {
+    case Computed::Z:
+        break;
+    case Computed::CopiedOperand: {
+        const StepList::const_iterator outcome =
+            std::find_if(steps.begin(), steps.end(), [](const Step& step) { return step.name == step::kCopied; });
+        if (outcome == steps.end()) return;
+        names = outcome->formula == step::kOperandX ? &step::kX : &step::kY;
+        break;
+    }
+    case Computed::Centroid:
+        if (const auto centroid = Listed(steps, step::kCentroid)) {
+            results_[4] = {TextOf(*centroid, true), *centroid, {}};
+        }
+        return;
+    case Computed::Nothing:
         return;
     }
-    const std::string_view* names = kZ;
-    if (button == "Maximo" || button == "Minimo") {
-        const StepList::const_iterator outcome =
-            std::find_if(steps.begin(), steps.end(), [](const Step& step) { return step.name == "Z"; });
-        if (outcome == steps.end()) return;
-        names = outcome->formula == "X" ? kX : kY;
-    }
     for (std::size_t i = 0; i < 4; ++i) {
-        const auto value = Listed(steps, names[i]);
+        const auto value = Listed(steps, (*names)[i]);
         if (!value) return;
         results_[i] = {TextOf(*value, i == 3), *value, {}};
     }
@@ -66,36 +97,54 @@ void AnswerKey::Update(std::string_view button, const StepList& steps) {
         } catch (const RuntimeError&) {
         }
     };
-    const auto x = [&](std::size_t i) { return *Listed(steps, kX[i]); };
-    const auto y = [&](std::size_t i) { return *Listed(steps, kY[i]); };
-    for (std::size_t i = 0; i < 4; ++i) {
-        const auto single = [i](double value) { return i == 3 ? static_cast<double>(RoundToSingle(value)) : value; };
-        if (button == "Resta") slip(i, kNotCrossedSubtraction, [&] { return single(Subtract(x(i), y(i))); });
-        if (button == "Division") slip(i, kNotCrossedDivision, [&] { return single(Divide(x(i), y(i))); });
-    }
-    if (button == "Suma") slip(3, kDirectSum, [&] { return static_cast<double>(RoundToSingle(Add(x(3), y(3)))); });
-    if (button == "Multiplicacion") {
+    const auto x = [&](std::size_t i) { return *Listed(steps, step::kX[i]); };
+    const auto y = [&](std::size_t i) { return *Listed(steps, step::kY[i]); };
+    const auto single = [](std::size_t i, double value) {
+        return i == 3 ? static_cast<double>(RoundToSingle(value)) : value;
+    };
+    switch (button) {
+    case ButtonId::Subtract:
+        for (std::size_t i = 0; i < 4; ++i) {
+            slip(i, kNotCrossedSubtraction, [&] { return single(i, Subtract(x(i), y(i))); });
+        }
+        break;
+    case ButtonId::Divide:
+        for (std::size_t i = 0; i < 4; ++i) {
+            slip(i, kNotCrossedDivision, [&] { return single(i, Divide(x(i), y(i))); });
+        }
+        break;
+    case ButtonId::Add:
+        slip(3, kDirectSum, [&] { return single(3, Add(x(3), y(3))); });
+        break;
+    case ButtonId::Multiply: {
         const bool keptCandidate = std::find_if(steps.begin(), steps.end(), [](const Step& step) {
-                                       return step.name == "z4" && step.formula == "c";
+                                       return step.name == step::kZ4 && step.formula == step::kCandidate;
                                    }) != steps.end();
         if (keptCandidate) {
-            slip(3, kCornerNotCandidate, [&] { return *Listed(steps, "q"); });
+            slip(3, kCornerNotCandidate, [&] { return *Listed(steps, step::kCornerProduct); });
         } else {
-            slip(3, kCandidateNotCorner, [&] { return *Listed(steps, "c"); });
+            slip(3, kCandidateNotCorner, [&] { return *Listed(steps, step::kCandidate); });
         }
+        break;
+    }
+    case ButtonId::Minimum:
+    case ButtonId::Maximum:
+    case ButtonId::Square:
+    case ButtonId::SquareRoot:
+    case ButtonId::Defuzzify:
+    case ButtonId::CopyZToX:
+    case ButtonId::CopyZToY:
+    case ButtonId::ClearOperands:
+        break;
     }
 }
 
 std::string VerdictJson(const Verdict& verdict) {
-    std::string out = "{\"reading\":";
-    out.append(std::to_string(static_cast<int>(verdict.reading)))
-        .append(",\"agrees\":")
-        .append(verdict.agrees ? "true" : "false")
-        .append(",\"value\":");
-    AppendJsonString(out, verdict.value);
-    out += ",\"slip\":";
-    AppendJsonString(out, verdict.slip);
-    return out + "}";
+    std::string out;
+    JsonWriter json(out);
+    json.BeginObject().Key("reading").Integer(static_cast<int>(verdict.reading)).Key("agrees").Bool(verdict.agrees);
+    json.Key("value").String(verdict.value).Key("slip").String(verdict.slip).EndObject();
+    return out;
 }
 
 Verdict AnswerKey::Judge(std::size_t result, std::string_view hand) const {

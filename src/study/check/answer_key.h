@@ -6,6 +6,7 @@
 #include <string_view>
 #include <vector>
 
+#include "core/buttons.h"
 #include "core/steps.h"
 #include "study/check/hand_number.h"
 
@@ -43,7 +44,7 @@ public:
 
     // Takes in a click's steps. Results the click did not compute, or all of
     // them if it failed, keep what they had.
-    void Update(std::string_view button, const StepList& steps);
+    void Update(ButtonId button, const StepList& steps);
 
     // Judges a hand result against the value the click computed, to the
     // digits written: the box's text agrees, and so does the value as the

@@ -86,14 +86,20 @@ std::string CutProblem(const OperandReading& reading, char row) {
     return std::string(1, row).append(" no está ordenado").append(pairs);
 }
 
-ExactRule ExactRuleOf(std::string_view button) {
-    constexpr std::pair<std::string_view, ExactRule> kRules[] = {
-        {"Suma", ExactRule::Sum},        {"Resta", ExactRule::Difference}, {"Multiplicacion", ExactRule::Product},
-        {"Division", ExactRule::Quotient}, {"Cuadrado", ExactRule::Square}, {"Raiz", ExactRule::Root},
-        {"Maximo", ExactRule::Maximum},  {"Minimo", ExactRule::Minimum},
-    };
-    for (const auto& [name, rule] : kRules) {
-        if (name == button) return rule;
+ExactRule ExactRuleOf(ButtonId button) {
+    switch (button) {
+    case ButtonId::Add: return ExactRule::Sum;
+    case ButtonId::Subtract: return ExactRule::Difference;
+    case ButtonId::Multiply: return ExactRule::Product;
+    case ButtonId::Divide: return ExactRule::Quotient;
+    case ButtonId::Square: return ExactRule::Square;
+    case ButtonId::SquareRoot: return ExactRule::Root;
+    case ButtonId::Maximum: return ExactRule::Maximum;
+    case ButtonId::Minimum: return ExactRule::Minimum;
+    case ButtonId::Defuzzify:
+    case ButtonId::CopyZToX:
+    case ButtonId::CopyZToY:
+    case ButtonId::ClearOperands: return ExactRule::None;
     }
     return ExactRule::None;
 }

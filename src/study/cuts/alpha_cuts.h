@@ -5,6 +5,7 @@
 #include <string_view>
 #include <vector>
 
+#include "core/buttons.h"
 #include "core/trapezoidal_number.h"
 
 namespace trelvani {
@@ -44,7 +45,7 @@ Cut CutAt(const TrapezoidalNumber& number, double alpha);
 // The operation whose exact result, by the extension principle, a button's
 // result can be set against.
 enum class ExactRule { None, Sum, Difference, Product, Quotient, Square, Root, Maximum, Minimum };
-ExactRule ExactRuleOf(std::string_view button);
+ExactRule ExactRuleOf(ButtonId button);
 // Product, quotient, square and root: their α-cut trapezoid is worth showing.
 bool CurvesOutOfTrapezoid(ExactRule rule);
 

@@ -2,6 +2,7 @@
 
 #include "core/buttons.h"
 #include "core/handlers/handlers.h"
+#include "core/step_names.h"
 
 namespace trelvani {
 
@@ -19,8 +20,8 @@ Measure CentroidOf(const Controls& controls) {
     StepList steps;
     RunClick(DEFUZY_Click, own, &steps);
     for (const Step& step : steps) {
-        if (step.name == "A" && step.value == 0.0) return {0.0, "el área de Z es cero"};
-        if (step.name == "D" && step.value) return {*step.value, {}};
+        if (step.name == step::kArea && step.value == 0.0) return {0.0, "el área de Z es cero"};
+        if (step.name == step::kCentroid && step.value) return {*step.value, {}};
     }
     return {0.0, std::string(kOverflows)};
 }
@@ -28,7 +29,7 @@ Measure CentroidOf(const Controls& controls) {
 CutInputs CutInputsOf(const ClickRecord& click, const Controls& window, std::string_view alpha) {
     MemoryControls before;
     for (std::size_t i = 0; i < click.operands.size(); ++i) before.SetText(kAllBoxes[i], click.operands[i]);
-    CutInputs inputs{click.button, click.caption, click.error.has_value(), ReadForCuts(before, Row::X),
+    CutInputs inputs{click.button, click.error.has_value(), ReadForCuts(before, Row::X),
                      ReadForCuts(before, Row::Y), ReadForCuts(window, Row::Z), CentroidOf(window), {}, false};
     double typed = 0.0;
     if (ReadAlpha(alpha, typed)) {

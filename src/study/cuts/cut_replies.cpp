@@ -5,90 +5,83 @@
 #include "core/steps.h"
 #include "study/cuts/cut_reading.h"
 #include "study/cuts/cut_report.h"
-#include "text/json_text.h"
+#include "text/json_writer.h"
 
 namespace trelvani {
 namespace {
 
 static_assert(protocol::kMaxAlphas == static_cast<std::size_t>(kLevels));
 
-void AppendMeasure(std::string& out, const Measure& measure) {
+// A number's text needs no escaping, but is written as a string as every
+// number of a reply is.
+void WriteMeasure(JsonWriter& json, const Measure& measure) {
     if (measure.defined()) {
-        // A number's text needs no escaping.
-        out += '"';
-        AppendShortest(out, measure.value);
-        out += '"';
+        json.String(ShortestText(measure.value));
         return;
     }
-    out += "{\"undefined\":";
-    AppendJsonString(out, measure.undefined);
-    out += '}';
+    json.BeginObject().Key("undefined").String(measure.undefined).EndObject();
 }
 
-void AppendPair(std::string& out, const Measure& first, const Measure& second) {
-    out += '[';
-    AppendMeasure(out, first);
-    out += ',';
-    AppendMeasure(out, second);
-    out += ']';
+void WritePair(JsonWriter& json, const Measure& first, const Measure& second) {
+    json.BeginArray();
+    WriteMeasure(json, first);
+    WriteMeasure(json, second);
+    json.EndArray();
 }
 
-void AppendCut(std::string& out, const Cut& cut) {
-    if (!cut.defined()) return AppendMeasure(out, {0.0, cut.undefined});
-    AppendPair(out, {cut.left, {}}, {cut.right, {}});
+void WriteCut(JsonWriter& json, const Cut& cut) {
+    if (!cut.defined()) return WriteMeasure(json, {0.0, cut.undefined});
+    WritePair(json, {cut.left, {}}, {cut.right, {}});
 }
 
-void AppendGapSide(std::string& out, const Measure& gap, double alpha) {
-    if (!gap.defined()) return AppendMeasure(out, gap);
-    AppendPair(out, gap, {alpha, {}});
+void WriteGapSide(JsonWriter& json, const Measure& gap, double alpha) {
+    if (!gap.defined()) return WriteMeasure(json, gap);
+    WritePair(json, gap, {alpha, {}});
 }
 
-// ,"cuts":[...] and ,"conventions":{...}, as asked.
+// "cuts":[...] and "conventions":{...}, as asked.
 std::string CutsJson(const CutReport& report, bool cuts, bool conventions) {
     std::string out;
+    JsonWriter json(out);
     const bool exact = report.rule != ExactRule::None;
     if (cuts) {
-        out += ",\"cuts\":[";
+        json.Key("cuts").BeginArray();
         for (const CutRow& row : report.rows) {
-            if (out.back() != '[') out += ',';
-            out += "{\"alpha\":";
-            AppendMeasure(out, {row.alpha, {}});
+            json.BeginObject().Key("alpha");
+            WriteMeasure(json, {row.alpha, {}});
             for (const auto& [name, cut] : {std::pair{"X", &row.x}, {"Y", &row.y}, {"Z", &row.z}}) {
-                out.append(",\"").append(name).append("\":");
-                AppendCut(out, *cut);
+                json.Key(name);
+                WriteCut(json, *cut);
             }
             if (exact) {
-                out += ",\"exact\":";
-                AppendCut(out, row.exact);
+                json.Key("exact");
+                WriteCut(json, row.exact);
             }
-            out += '}';
+            json.EndObject();
         }
-        out += ']';
+        json.EndArray();
     }
     if (conventions) {
         const Conventions& c = report.conventions;
-        out += ",\"conventions\":{\"centroid\":";
-        AppendMeasure(out, c.centroid);
-        out += ",\"vertex_mean\":";
-        AppendMeasure(out, c.vertexMean);
-        out += ",\"graded_mean\":";
-        AppendMeasure(out, c.gradedMean);
+        json.Key("conventions").BeginObject().Key("centroid");
+        WriteMeasure(json, c.centroid);
+        json.Key("vertex_mean");
+        WriteMeasure(json, c.vertexMean);
+        json.Key("graded_mean");
+        WriteMeasure(json, c.gradedMean);
         if (report.hasAlphaTrapezoid) {
-            out += ",\"alpha_trapezoid\":[";
-            for (const Measure& vertex : report.alphaTrapezoid) {
-                if (out.back() != '[') out += ',';
-                AppendMeasure(out, vertex);
-            }
-            out += ']';
+            json.Key("alpha_trapezoid").BeginArray();
+            for (const Measure& vertex : report.alphaTrapezoid) WriteMeasure(json, vertex);
+            json.EndArray();
         }
         if (exact) {
-            out += ",\"gap\":{\"left\":";
-            AppendGapSide(out, report.gap.left, report.gap.leftAlpha);
-            out += ",\"right\":";
-            AppendGapSide(out, report.gap.right, report.gap.rightAlpha);
-            out += '}';
+            json.Key("gap").BeginObject().Key("left");
+            WriteGapSide(json, report.gap.left, report.gap.leftAlpha);
+            json.Key("right");
+            WriteGapSide(json, report.gap.right, report.gap.rightAlpha);
+            json.EndObject();
         }
-        out += '}';
+        json.EndObject();
     }
     return out;
 }
@@ -102,7 +95,7 @@ void CutReplies::BeforeClick(const Controls& controls) {
 
 std::string CutReplies::AfterClick(const Button& button, bool failed, const Controls& controls,
                                    const protocol::CutQuestion& question) {
-    const CutReport report = CutReportOf(button.name, failed, x_, y_, ReadForCuts(controls, Row::Z),
+    const CutReport report = CutReportOf(button.id, failed, x_, y_, ReadForCuts(controls, Row::Z),
                                          CentroidOf(controls), question.alphas);
     return CutsJson(report, question.cuts, question.conventions);
 }

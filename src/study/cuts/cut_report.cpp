@@ -2,7 +2,7 @@
 
 namespace trelvani {
 
-CutReport CutReportOf(std::string_view button, bool failed, const OperandReading& x, const OperandReading& y,
+CutReport CutReportOf(ButtonId button, bool failed, const OperandReading& x, const OperandReading& y,
                       const OperandReading& z, const Measure& centroid, std::span<const double> alphas) {
     CutReport report;
     report.rule = failed ? ExactRule::None : ExactRuleOf(button);

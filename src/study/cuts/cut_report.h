@@ -5,6 +5,7 @@
 #include <string_view>
 #include <vector>
 
+#include "core/buttons.h"
 #include "study/cuts/alpha_cuts.h"
 
 namespace trelvani {
@@ -40,7 +41,7 @@ struct CutReport {
 // The report for a click of `button` that found X and Y as `x` and `y`,
 // with Z now read as `z` and its centroid as DEFUZY gives it; `failed` when
 // the click raised a runtime error. One row per α, in order.
-CutReport CutReportOf(std::string_view button, bool failed, const OperandReading& x, const OperandReading& y,
+CutReport CutReportOf(ButtonId button, bool failed, const OperandReading& x, const OperandReading& y,
                       const OperandReading& z, const Measure& centroid, std::span<const double> alphas);
 
 }  // namespace trelvani

@@ -4,6 +4,7 @@
 #include <string>
 #include <string_view>
 
+#include "core/buttons.h"
 #include "study/cuts/cut_report.h"
 
 namespace trelvani {
@@ -12,8 +13,8 @@ namespace trelvani {
 // last click's operands as it found them, Z and its centroid as the window
 // shows them now, and the α typed in the section's box.
 struct CutInputs {
-    std::string_view button;
-    std::string_view caption;
+    // None before any click.
+    const Button* button = nullptr;
     bool failed = false;
     OperandReading x, y, z;
     Measure centroid;
@@ -24,8 +25,7 @@ struct CutInputs {
 
 // What the section shows.
 struct CutSection {
-    std::string_view button;
-    std::string_view caption;
+    const Button* button = nullptr;
     bool failed = false;
     // The α typed could not be read; its row is left out.
     bool alphaUnread = false;

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "core/steps.h"
+#include "study/click_record.h"
 #include "text/document_escapes.h"
 
 namespace trelvani {
@@ -10,9 +11,7 @@ namespace {
 
 constexpr std::string_view kNoClick = "Pulse un botón para ver los cortes α de X, Y y Z.";
 
-std::string Title(const CutSection& section) {
-    return std::string(section.button) + " (" + std::string(section.caption) + ")";
-}
+std::string Title(const CutSection& section) { return OperationWords(*section.button); }
 
 // "(v1; v2; v3; v4)". Where no vertex has a value, for one reason, that
 // reason alone; where only some lack one, "sin valor" in their place and
@@ -74,7 +73,7 @@ std::vector<std::vector<std::string>> CutRows(const CutSection& section) {
 }
 
 std::vector<std::string> GapSentences(const CutSection& section) {
-    if (section.button.empty()) return {std::string(kNoClick)};
+    if (section.button == nullptr) return {std::string(kNoClick)};
     if (section.failed) return {"El botón terminó en un error: no hay resultado que comparar con el exacto."};
     const CutReport& report = section.report;
     if (!HasExact(section)) return {"Este botón no opera con X e Y: no tiene un resultado exacto que comparar."};
@@ -107,7 +106,7 @@ std::vector<std::string> GapSentences(const CutSection& section) {
 }
 
 std::vector<ConventionRow> ConventionRows(const CutSection& section) {
-    if (section.button.empty()) return {};
+    if (section.button == nullptr) return {};
     const CutReport& report = section.report;
     std::vector<ConventionRow> rows;
     rows.push_back({"Z de la calculadora", Trapezoid(report.z), "Las fórmulas de los vértices de esta calculadora."});
@@ -127,7 +126,7 @@ std::vector<ConventionRow> ConventionRows(const CutSection& section) {
 
 std::string CutsAsText(const CutSection& section) {
     std::string out = "Cortes α y convenios";
-    if (section.button.empty()) return out + "\n" + std::string(kNoClick) + "\n";
+    if (section.button == nullptr) return out + "\n" + std::string(kNoClick) + "\n";
     out.append(": ").append(Title(section)).append("\n");
     const auto header = CutHeader(section);
     for (const auto& row : CutRows(section)) {
@@ -147,7 +146,7 @@ std::string CutsAsText(const CutSection& section) {
 
 std::string CutsAsMarkdown(const CutSection& section) {
     std::string out = "### Cortes α y convenios";
-    if (section.button.empty()) return out + "\n\n" + MarkdownText(kNoClick) + "\n";
+    if (section.button == nullptr) return out + "\n\n" + MarkdownText(kNoClick) + "\n";
     out.append(": ").append(MarkdownText(Title(section))).append("\n\n");
     const auto header = CutHeader(section);
     out += MarkdownRow(header) + "|";
@@ -163,7 +162,7 @@ std::string CutsAsMarkdown(const CutSection& section) {
 
 std::string CutsAsLatex(const CutSection& section) {
     std::string out = "\\paragraph{Cortes $\\alpha$ y convenios";
-    if (section.button.empty()) return out + "}\n" + LatexProse(kNoClick) + "\\par\n";
+    if (section.button == nullptr) return out + "}\n" + LatexProse(kNoClick) + "\\par\n";
     out.append(": ").append(LatexProse(Title(section))).append("}\n{\\raggedright\\small\n");
     // Columns that share out the line, so that long numbers and reasons
     // wrap inside their cells rather than past the margin.

@@ -6,7 +6,7 @@
 
 #include "study/decision/problem.h"
 #include "text/json_number_texts.h"
-#include "text/json_text.h"
+#include "text/json_writer.h"
 
 namespace trelvani::decision {
 namespace {
@@ -116,29 +116,25 @@ JsonValue ParseJson(std::string_view line) {
 
 namespace {
 
-void AppendJson(std::string& out, const JsonValue& value) {
+// Numbers as they were written; strings escaped afresh.
+void WriteJson(JsonWriter& json, const JsonValue& value) {
     switch (value.kind) {
-    case JsonValue::Kind::Null: out += "null"; return;
-    case JsonValue::Kind::Boolean: out += value.text == "true" ? "true" : "false"; return;
-    case JsonValue::Kind::Number: out += value.text; return;
-    case JsonValue::Kind::String: AppendJsonString(out, value.text); return;
+    case JsonValue::Kind::Null: json.Null(); return;
+    case JsonValue::Kind::Boolean: json.Bool(value.text == "true"); return;
+    case JsonValue::Kind::Number: json.Number(value.text); return;
+    case JsonValue::Kind::String: json.String(value.text); return;
     case JsonValue::Kind::Array:
-        out += '[';
-        for (std::size_t i = 0; i < value.items.size(); ++i) {
-            if (i > 0) out += ',';
-            AppendJson(out, value.items[i]);
-        }
-        out += ']';
+        json.BeginArray();
+        for (const JsonValue& item : value.items) WriteJson(json, item);
+        json.EndArray();
         return;
     case JsonValue::Kind::Object:
-        out += '{';
-        for (std::size_t i = 0; i < value.members.size(); ++i) {
-            if (i > 0) out += ',';
-            AppendJsonString(out, value.members[i].key);
-            out += ':';
-            AppendJson(out, value.members[i].value);
+        json.BeginObject();
+        for (const auto& member : value.members) {
+            json.Key(member.key);
+            WriteJson(json, member.value);
         }
-        out += '}';
+        json.EndObject();
         return;
     }
 }
@@ -147,7 +143,8 @@ void AppendJson(std::string& out, const JsonValue& value) {
 
 std::string JsonText(const JsonValue& value) {
     std::string out;
-    AppendJson(out, value);
+    JsonWriter json(out);
+    WriteJson(json, value);
     return out;
 }
 

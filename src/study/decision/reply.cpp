@@ -5,7 +5,7 @@
 #include "core/steps.h"
 #include "study/decision/conventions.h"
 #include "study/decision/problem_reading.h"
-#include "text/json_text.h"
+#include "text/json_writer.h"
 
 namespace trelvani::decision {
 namespace {
@@ -13,39 +13,30 @@ namespace {
 class ReplyWriter {
 public:
     std::string out;
+    JsonWriter json{out};
 
-    // `"key":`, after a comma unless it opens the object.
     ReplyWriter& Key(std::string_view key) {
-        if (out.back() != '{') out += ',';
-        AppendJsonString(out, key);
-        out += ':';
+        json.Key(key);
         return *this;
     }
-    void Text(std::string_view text) { AppendJsonString(out, text); }
+    void Text(std::string_view text) { json.String(text); }
+    // As a string, as every number of a reply is.
     void Number(double value) {
-        out += '"';
-        AppendShortest(out, value);
-        out += '"';
+        digits_.clear();
+        AppendShortest(digits_, value);
+        json.String(digits_);
     }
     void Fuzzy(const decision::Fuzzy& value) {
-        out += '[';
-        for (std::size_t c = 0; c < 4; ++c) {
-            if (c > 0) out += ',';
-            Number(value[c]);
-        }
-        out += ']';
+        json.BeginArray();
+        for (std::size_t c = 0; c < 4; ++c) Number(value[c]);
+        json.EndArray();
     }
     // A list of anything, each item written by `write`.
     template <class Items, class Write>
     void List(const Items& items, const Write& write) {
-        out += '[';
-        bool first = true;
-        for (const auto& item : items) {
-            if (!first) out += ',';
-            first = false;
-            write(item);
-        }
-        out += ']';
+        json.BeginArray();
+        for (const auto& item : items) write(item);
+        json.EndArray();
     }
     void Numbers(const std::vector<double>& values) {
         List(values, [&](double value) { Number(value); });
@@ -59,11 +50,14 @@ public:
     void NumberMatrix(const std::vector<std::vector<double>>& rows) {
         List(rows, [&](const std::vector<double>& row) { Numbers(row); });
     }
+
+private:
+    std::string digits_;
 };
 
 void WriteConventions(ReplyWriter& w, const Problem& problem) {
     const Conventions& c = problem.conventions;
-    w.out += '{';
+    w.json.BeginObject();
     w.Key("agregacion").Text(Word(c.aggregation));
     if (problem.method != Method::Ahp) w.Key("normalizacion").Text(Word(c.normalisation));
     if (problem.method == Method::Topsis) {
@@ -73,8 +67,12 @@ void WriteConventions(ReplyWriter& w, const Problem& problem) {
         w.Key("desborrosificacion").Text(Word(c.defuzzification));
     }
     w.Key("redondeo");
-    w.out += c.rounding ? std::to_string(*c.rounding) : "null";
-    w.out += '}';
+    if (c.rounding) {
+        w.json.Integer(*c.rounding);
+    } else {
+        w.json.Null();
+    }
+    w.json.EndObject();
 }
 
 void WriteRatingTables(ReplyWriter& w, const Solution& s) {
@@ -89,7 +87,7 @@ void WriteRatingTables(ReplyWriter& w, const Solution& s) {
 std::string ReplyJson(const Problem& problem, const Solution& s) {
     ReplyWriter w;
     w.out.reserve(64 + 120 * problem.alternatives.size() * problem.criteria.size() * 4);
-    w.out += '{';
+    w.json.BeginObject();
     w.Key("metodo").Text(Word(problem.method));
     w.Key("convenios");
     WriteConventions(w, problem);
@@ -122,20 +120,19 @@ std::string ReplyJson(const Problem& problem, const Solution& s) {
         if (s.consistencyRatio) {
             w.Number(*s.consistencyRatio);
         } else {
-            w.out += "null";
+            w.json.Null();
         }
         break;
     }
     const auto& names = problem.method == Method::Ahp ? problem.criteria : problem.alternatives;
     w.Key("orden").List(s.order, [&](std::size_t i) { w.Text(names[i]); });
-    w.out += '}';
+    w.json.EndObject();
     return std::move(w.out);
 }
 
 std::string ErrorJson(std::string_view reason) {
-    std::string out = "{\"error\":";
-    AppendJsonString(out, reason);
-    out += '}';
+    std::string out;
+    JsonWriter(out).BeginObject().Key("error").String(reason).EndObject();
     return out;
 }
 

@@ -42,7 +42,7 @@ bool UsableLinkBase(std::string_view base) {
 std::string ExerciseLinkOf(const Exercise& exercise, std::string_view base) {
     if (base.empty() || exercise.decision) return {};
     LinkedExercise linked{exercise.x, exercise.y, {}, exercise.given};
-    for (const ExerciseClick& click : exercise.clicks) linked.buttons.emplace_back(click.record.button);
+    for (const ExerciseClick& click : exercise.clicks) linked.buttons.emplace_back(click.record.button->name);
     return std::string(base).append("#").append(ExerciseFragment(linked));
 }
 
@@ -79,7 +79,7 @@ std::vector<std::string> ResultLines(const Exercise& exercise) {
     }
     for (const ExerciseClick& click : exercise.clicks) {
         if (click.numbers.empty() && click.kept.empty()) continue;
-        std::string line = std::string(click.record.button) + " (" + std::string(click.record.caption) + "): ";
+        std::string line = OperationWords(*click.record.button) + ": ";
         const bool ranked = !click.kept.empty();
         for (std::size_t i = 0; i < click.numbers.size(); ++i) {
             const AskedNumber& number = click.numbers[i];

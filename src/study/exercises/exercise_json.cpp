@@ -1,5 +1,5 @@
 #include "study/exercises/exercise_documents.h"
-#include "text/json_text.h"
+#include "text/json_writer.h"
 
 namespace trelvani {
 
@@ -9,40 +9,36 @@ std::string ExercisesAsJson(const ExerciseSet& set, const DocumentOptions& optio
     std::string out;
     const std::array<std::string, 4> fresh = {" ", " ", " ", " "};
     for (const Exercise& exercise : set.exercises) {
-        out += "{\"ejercicio\":" + std::to_string(exercise.number) + ",\"enunciado\":";
-        AppendJsonString(out, exercise.statement);
+        JsonWriter json(out);
+        json.BeginObject().Key("ejercicio").Number(std::to_string(exercise.number));
+        json.Key("enunciado").String(exercise.statement);
         if (const auto& work = exercise.decision) {
             // The problem as given, and trelvani-decision's reply to it.
-            out.append(",\"decision\":").append(work->given).append(",\"respuestas\":[").append(work->reply).append("]}\n");
+            json.Key("decision").Raw(work->given).Key("respuestas").BeginArray().Raw(work->reply).EndArray();
+            json.EndObject();
+            out += '\n';
             continue;
         }
         for (const auto& [name, texts] : {std::pair{"X", &exercise.x}, {"Y", &exercise.y}}) {
-            out.append(",\"").append(name).append("\":[");
-            const std::array<std::string, 4>& used = *texts ? **texts : fresh;
-            for (std::size_t i = 0; i < 4; ++i) {
-                if (i > 0) out += ',';
-                AppendJsonString(out, used[i]);
-            }
-            out += ']';
+            json.Key(name).BeginArray();
+            for (const std::string& text : *texts ? **texts : fresh) json.String(text);
+            json.EndArray();
         }
-        out += ",\"botones\":[";
-        for (const ExerciseClick& click : exercise.clicks) {
-            if (out.back() != '[') out += ',';
-            AppendJsonString(out, click.record.button);
-        }
-        out += "]";
+        json.Key("botones").BeginArray();
+        for (const ExerciseClick& click : exercise.clicks) json.String(click.record.button->name);
+        json.EndArray();
         if (const std::string link = ExerciseLinkOf(exercise, options.linkBase); !link.empty()) {
-            out += ",\"enlace\":";
-            AppendJsonString(out, link);
+            json.Key("enlace").String(link);
         }
-        out += ",\"respuestas\":[";
+        json.Key("respuestas").BeginArray();
         for (const ExerciseClick& click : exercise.clicks) {
-            if (out.back() != '[') out += ',';
-            out += "{\"boton\":";
-            AppendJsonString(out, click.record.button);
-            out.append(",").append(std::string_view(click.reply).substr(1));
+            // The reply's own members follow the button's name.
+            const std::string_view reply = click.reply;
+            json.BeginObject().Key("boton").String(click.record.button->name);
+            json.RawMembers(reply.substr(1, reply.size() - 2)).EndObject();
         }
-        out += "]}\n";
+        json.EndArray().EndObject();
+        out += '\n';
     }
     return out;
 }

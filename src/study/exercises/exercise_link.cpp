@@ -3,7 +3,7 @@
 #include <variant>
 
 #include "study/exercises/exercise_list.h"
-#include "text/json_text.h"
+#include "text/json_writer.h"
 
 namespace trelvani {
 namespace {
@@ -144,27 +144,21 @@ FragmentReading ReadExerciseFragment(std::string_view fragment) {
 }
 
 std::string ExerciseListLine(const LinkedExercise& exercise) {
-    std::string line = "{";
+    std::string line;
+    JsonWriter json(line, JsonLayout::Spaced);
+    json.BeginObject();
     for (const auto& [name, texts] : {std::pair{"X", &exercise.x}, {"Y", &exercise.y}}) {
         if (!*texts) continue;
-        line.append(line.size() > 1 ? ", \"" : "\"").append(name).append("\": [");
-        for (std::size_t i = 0; i < 4; ++i) {
-            if (i > 0) line += ", ";
-            AppendJsonString(line, (**texts)[i]);
-        }
-        line += ']';
+        json.Key(name).BeginArray();
+        for (const std::string& text : **texts) json.String(text);
+        json.EndArray();
     }
-    line.append(line.size() > 1 ? ", " : "").append("\"botones\": [");
-    for (std::size_t i = 0; i < exercise.buttons.size(); ++i) {
-        if (i > 0) line += ", ";
-        AppendJsonString(line, exercise.buttons[i]);
-    }
-    line += ']';
-    if (exercise.statement) {
-        line += ", \"enunciado\": ";
-        AppendJsonString(line, *exercise.statement);
-    }
-    return line + "}";
+    json.Key("botones").BeginArray();
+    for (const std::string& button : exercise.buttons) json.String(button);
+    json.EndArray();
+    if (exercise.statement) json.Key("enunciado").String(*exercise.statement);
+    json.EndObject();
+    return line;
 }
 
 std::string ExerciseFragment(const LinkedExercise& exercise) {

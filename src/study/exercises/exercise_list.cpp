@@ -289,7 +289,9 @@ std::optional<std::string> ReadDecisionLine(std::string_view text, ExerciseLine&
     return std::nullopt;
 }
 
-std::optional<std::string> ReadLine(std::string_view text, ExerciseLine& line) {
+}  // namespace
+
+std::optional<std::string> ReadExerciseLine(std::string_view text, ExerciseLine& line) {
     if (text.size() > kMaxListLineBytes) return "la línea pasa de 64 KiB";
     if (text.find('\0') != std::string_view::npos) return "la línea contiene un byte nulo";
     LineReader reader(line, NumberTexts(text));
@@ -309,8 +311,6 @@ std::optional<std::string> ReadLine(std::string_view text, ExerciseLine& line) {
     return std::nullopt;
 }
 
-}  // namespace
-
 std::variant<std::vector<ExerciseLine>, std::string> ReadExerciseList(std::string_view text) {
     std::vector<ExerciseLine> lines;
     std::size_t exercises = 0;
@@ -324,7 +324,9 @@ std::variant<std::vector<ExerciseLine>, std::string> ReadExerciseList(std::strin
         if (line.find_first_not_of(" \t\r") == std::string_view::npos) continue;
         ExerciseLine read;
         read.line = number;
-        if (auto reason = ReadLine(line, read)) return std::string("línea ") + std::to_string(number) + ": " + *reason;
+        if (auto reason = ReadExerciseLine(line, read)) {
+            return std::string("línea ") + std::to_string(number) + ": " + *reason;
+        }
         exercises += read.variants > 0 ? static_cast<std::size_t>(read.variants) : 1;
         if (exercises > kMaxExercises) {
             return std::string("línea ") + std::to_string(number) + ": la lista pasa de 1000 ejercicios";

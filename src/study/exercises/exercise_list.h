@@ -44,6 +44,9 @@ struct ExerciseLine {
 inline constexpr std::size_t kMaxExercises = 1000;
 inline constexpr std::size_t kMaxListLineBytes = 64 * 1024;
 
+// One line of a list read into `line`; the Spanish reason when it cannot be.
+std::optional<std::string> ReadExerciseLine(std::string_view text, ExerciseLine& line);
+
 // The list's lines, or one Spanish message naming the line and the reason.
 std::variant<std::vector<ExerciseLine>, std::string> ReadExerciseList(std::string_view text);
 

@@ -3,6 +3,8 @@
 #include <algorithm>
 
 #include "core/buttons.h"
+#include "core/step_names.h"
+#include "core/steps_json.h"
 #include "core/text_to_number.h"
 #include "protocol/session.h"
 #include "study/decision/reply.h"
@@ -58,22 +60,6 @@ std::optional<std::array<std::string, 4>> Operand(const OperandSource& source, D
     return std::nullopt;
 }
 
-// What a button is asked to compute, as the statement says it.
-std::string_view Task(std::string_view button) {
-    constexpr std::pair<std::string_view, std::string_view> kTasks[] = {
-        {"Suma", "calcule Z = X + Y"},         {"Resta", "calcule Z = X - Y"},
-        {"Multiplicacion", "calcule Z = X · Y"}, {"Division", "calcule Z = X / Y"},
-        {"Maximo", "calcule Z = Max(X, Y)"},    {"Minimo", "calcule Z = Min(X, Y)"},
-        {"Cuadrado", "calcule Z = X · X"},      {"Raiz", "calcule Z = Raiz(X)"},
-        {"XZ", "copie Z en X"},                 {"YZ", "copie Z en Y"},
-        {"Borrar", "borre X e Y"},
-    };
-    for (const auto& [name, task] : kTasks) {
-        if (name == button) return task;
-    }
-    return {};
-}
-
 // "Sean X = (1; 2; 3; 4) e Y = (5; 6; 7; 8)." and "Calcule Z = X · Y y su centroide."
 std::string Statement(const Exercise& exercise, const std::vector<const Button*>& buttons,
                       const std::optional<std::string>& given) {
@@ -85,18 +71,13 @@ std::string Statement(const Exercise& exercise, const std::vector<const Button*>
     }
     if (given) return data.empty() ? *given : *given + " " + data;
     std::vector<std::string> tasks;
-    for (std::size_t i = 0; i < buttons.size(); ++i) {
-        const std::string_view name = buttons[i]->name;
-        if (name == "DEFUZY") {
-            const bool afterZ = !tasks.empty() && tasks.back().starts_with("calcule Z");
-            if (afterZ) {
-                tasks.back() += " y su centroide";
-            } else {
-                tasks.emplace_back("calcule el centroide de Z");
-            }
+    for (const Button* button : buttons) {
+        // Right after a result Z, its centroid is asked in the same breath.
+        if (button->id == ButtonId::Defuzzify && !tasks.empty() && tasks.back().starts_with("calcule Z")) {
+            tasks.back() += " y su centroide";
             continue;
         }
-        tasks.emplace_back(Task(name));
+        tasks.emplace_back(ExerciseTask(button->id));
     }
     std::string asked;
     for (std::size_t i = 0; i < tasks.size(); ++i) {
@@ -118,23 +99,35 @@ std::string Failure(const ClickRecord& click) {
 
 // The numbers and the choice a click asks for.
 void Ask(ExerciseClick& click, const MemoryControls& controls, const AnswerKey& key) {
-    const std::string_view button = click.record.button;
-    if (button == "Maximo" || button == "Minimo") {
+    switch (click.record.button->id) {
+    case ButtonId::Maximum:
+    case ButtonId::Minimum:
         for (const Step& step : click.record.steps) {
-            if ((step.name == "mX" || step.name == "mY") && step.value) {
+            if ((step.name == step::kMeanX || step.name == step::kMeanY) && step.value) {
                 click.numbers.push_back({std::string(step.name), ShortestText(*step.value), *step.value, {}});
             }
-            if (step.name == "Z") click.kept = std::string(step.formula);
+            if (step.name == step::kCopied) click.kept = std::string(step.formula);
         }
         if (click.kept.empty()) click.kept = kBothEqual;
         return;
-    }
-    if (button == "DEFUZY") {
+    case ButtonId::Defuzzify: {
         const auto& def = key.Expected(4);
-        click.numbers.push_back({"Def", std::string(controls.View(Box::Def)), def.value, def.slips});
+        click.numbers.push_back({std::string(BoxName(Box::Def)), std::string(controls.View(Box::Def)), def.value,
+                                 def.slips});
         return;
     }
-    if (button == "XZ" || button == "YZ" || button == "Borrar") return;
+    case ButtonId::CopyZToX:
+    case ButtonId::CopyZToY:
+    case ButtonId::ClearOperands:
+        return;
+    case ButtonId::Add:
+    case ButtonId::Subtract:
+    case ButtonId::Multiply:
+    case ButtonId::Divide:
+    case ButtonId::Square:
+    case ButtonId::SquareRoot:
+        break;
+    }
     for (std::size_t i = 0; i < 4; ++i) {
         const Box box = kAllBoxes[8 + i];
         const auto& result = key.Expected(i);
@@ -158,9 +151,9 @@ std::optional<std::string> Run(Exercise& exercise, const std::vector<const Butto
         if (click.record.error) return Failure(click.record);
         protocol::StringOutput reply;
         const std::string steps = StepsJson(click.record.steps);
-        protocol::WriteReply(reply, controls, std::nullopt, {",\"steps\":", steps});
+        protocol::WriteReply(reply, controls, std::nullopt, steps);
         click.reply = std::move(reply.text);
-        key.Update(button->name, click.record.steps);
+        key.Update(button->id, click.record.steps);
         Ask(click, controls, key);
         exercise.clicks.push_back(std::move(click));
     }
@@ -216,6 +209,24 @@ std::optional<std::string> RunDecision(const ExerciseLine& line, ExerciseSet& se
 }
 
 }  // namespace
+
+std::string_view ExerciseTask(ButtonId button) {
+    switch (button) {
+    case ButtonId::Add: return "calcule Z = X + Y";
+    case ButtonId::Subtract: return "calcule Z = X - Y";
+    case ButtonId::Multiply: return "calcule Z = X · Y";
+    case ButtonId::Divide: return "calcule Z = X / Y";
+    case ButtonId::Maximum: return "calcule Z = Max(X, Y)";
+    case ButtonId::Minimum: return "calcule Z = Min(X, Y)";
+    case ButtonId::Square: return "calcule Z = X · X";
+    case ButtonId::SquareRoot: return "calcule Z = Raiz(X)";
+    case ButtonId::Defuzzify: return "calcule el centroide de Z";
+    case ButtonId::CopyZToX: return "copie Z en X";
+    case ButtonId::CopyZToY: return "copie Z en Y";
+    case ButtonId::ClearOperands: return "borre X e Y";
+    }
+    return {};
+}
 
 std::variant<ExerciseSet, std::string> RunExerciseList(const std::vector<ExerciseLine>& lines) {
     ExerciseSet set;

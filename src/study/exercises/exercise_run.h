@@ -69,6 +69,9 @@ struct ExerciseSet {
     std::vector<std::string> warnings;
 };
 
+// What a statement asks of a button: "calcule Z = X + Y".
+std::string_view ExerciseTask(ButtonId button);
+
 // Runs every exercise of the list on a fresh window of its own; a runtime
 // error (after 100 draws, for variants) is the whole list's error.
 std::variant<ExerciseSet, std::string> RunExerciseList(const std::vector<ExerciseLine>& lines);

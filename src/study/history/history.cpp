@@ -1,21 +1,39 @@
 #include "study/history/history.h"
 
-#include <algorithm>
-#include <iterator>
-
 #include "text/document_escapes.h"
-#include "text/json_text.h"
+#include "text/json_writer.h"
 
 namespace trelvani {
+namespace {
 
-HistoryEntry HistoryEntryOf(const ClickRecord& click) {
-    return {std::string(click.button) + " (" + std::string(click.caption) + ")", click.operands,
-            ResultWords(click)};
+// The buttons that compute on X and Y, whose clicks make exercises.
+bool WorksOnOperands(ButtonId button) {
+    switch (button) {
+    case ButtonId::Add:
+    case ButtonId::Subtract:
+    case ButtonId::Multiply:
+    case ButtonId::Divide:
+    case ButtonId::Maximum:
+    case ButtonId::Minimum:
+    case ButtonId::Square:
+    case ButtonId::SquareRoot:
+        return true;
+    case ButtonId::Defuzzify:
+    case ButtonId::CopyZToX:
+    case ButtonId::CopyZToY:
+    case ButtonId::ClearOperands:
+        return false;
+    }
+    return false;
 }
 
+}  // namespace
+
+HistoryEntry HistoryEntryOf(const ClickRecord& click) { return {click.button->id, click.operands, ResultWords(click)}; }
+
 std::array<std::string, 5> HistoryColumns(const HistoryEntry& entry, std::size_t index) {
-    return {std::to_string(index + 1), entry.operation, FourTexts(&entry.operands[0]), FourTexts(&entry.operands[4]),
-            entry.result};
+    return {std::to_string(index + 1), OperationWords(ButtonOf(entry.button)), FourTexts(&entry.operands[0]),
+            FourTexts(&entry.operands[4]), entry.result};
 }
 
 std::string HistoryAsText(const History& history) {
@@ -65,25 +83,25 @@ std::string HistoryAsCsv(const History& history) {
     for (std::size_t i = 0; i < history.size(); ++i) {
         const HistoryEntry& e = history[i];
         const auto& o = e.operands;
-        row(std::to_string(i + 1), e.operation, o[0], o[1], o[2], o[3], o[4], o[5], o[6], o[7], e.result);
+        row(std::to_string(i + 1), OperationWords(ButtonOf(e.button)), o[0], o[1], o[2], o[3], o[4], o[5], o[6], o[7],
+            e.result);
     }
     return out;
 }
 
 std::string HistoryAsExerciseList(const History& history) {
-    constexpr std::string_view kOnOperands[] = {"Suma",   "Resta",  "Multiplicacion", "Division",
-                                                "Maximo", "Minimo", "Cuadrado",       "Raiz"};
     std::string out;
     for (const HistoryEntry& entry : history) {
-        const std::string_view button = std::string_view(entry.operation).substr(0, entry.operation.find(" ("));
-        if (std::find(std::begin(kOnOperands), std::end(kOnOperands), button) == std::end(kOnOperands)) continue;
+        if (!WorksOnOperands(entry.button)) continue;
+        JsonWriter json(out, JsonLayout::Spaced);
+        json.BeginObject();
         for (std::size_t i = 0; i < 8; ++i) {
-            out += i == 0 ? "{\"X\": [" : i == 4 ? "], \"Y\": [" : ", ";
-            AppendJsonString(out, entry.operands[i]);
+            if (i % 4 == 0) json.Key(i == 0 ? "X" : "Y").BeginArray();
+            json.String(entry.operands[i]);
+            if (i % 4 == 3) json.EndArray();
         }
-        out += "], \"botones\": [";
-        AppendJsonString(out, button);
-        out += "]}\n";
+        json.Key("botones").BeginArray().String(ButtonOf(entry.button).name).EndArray().EndObject();
+        out += '\n';
     }
     return out;
 }

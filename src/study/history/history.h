@@ -10,7 +10,7 @@ namespace trelvani {
 
 // One click as the history keeps it.
 struct HistoryEntry {
-    std::string operation;                // "Suma (+)"
+    ButtonId button;                      // shown as "Suma (+)"
     std::array<std::string, 8> operands;  // XI..YIV before the click
     std::string result;                   // ResultWords
 };

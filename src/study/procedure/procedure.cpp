@@ -2,26 +2,28 @@
 
 #include <algorithm>
 
+#include "core/buttons.h"
+#include "core/formula_tokens.h"
+#include "core/step_names.h"
+
 namespace trelvani {
 
 const std::array<std::pair<std::string_view, std::string_view>, 10> kRoundingNotes = {{
-    {"x4", "El cuarto componente se lee en precisión simple."},
-    {"y4", "El cuarto componente se lee en precisión simple."},
-    {"z4", "El cuarto componente se guarda en precisión simple."},
-    {"wXY", "El ancho sumado se redondea a precisión simple antes de añadir z1: ZIV puede diferir de x4 + y4 en "
-            "la última cifra."},
-    {"p", "El producto de los anchos se redondea a precisión simple."},
-    {"c", "El candidato se redondea a precisión simple."},
-    {"q", "El producto y4 · x4 se redondea a precisión simple; z4 es el mayor de c y q."},
-    {"mX", "Las medias se comparan en precisión simple."},
-    {"mY", "Las medias se comparan en precisión simple."},
-    {"D", "El centroide se muestra en precisión simple (7 cifras)."},
+    {step::kX[3], "El cuarto componente se lee en precisión simple."},
+    {step::kY[3], "El cuarto componente se lee en precisión simple."},
+    {step::kZ4, "El cuarto componente se guarda en precisión simple."},
+    {step::kSummedWidth,
+     "El ancho sumado se redondea a precisión simple antes de añadir z1: ZIV puede diferir de x4 + y4 en "
+     "la última cifra."},
+    {step::kWidthProduct, "El producto de los anchos se redondea a precisión simple."},
+    {step::kCandidate, "El candidato se redondea a precisión simple."},
+    {step::kCornerProduct, "El producto y4 · x4 se redondea a precisión simple; z4 es el mayor de c y q."},
+    {step::kMeanX, "Las medias se comparan en precisión simple."},
+    {step::kMeanY, "Las medias se comparan en precisión simple."},
+    {step::kCentroid, "El centroide se muestra en precisión simple (7 cifras)."},
 }};
 
 namespace {
-
-bool IsLetter(char c) { return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z'); }
-bool IsWordCharacter(char c) { return IsLetter(c) || (c >= '0' && c <= '9') || c == '_'; }
 
 std::string_view RoundingNote(std::string_view name) {
     for (const auto& [step, note] : kRoundingNotes) {
@@ -46,38 +48,33 @@ std::vector<std::string> WithValues(const Step& step, const Known& known) {
     bool changed = false;
     const std::string_view formula = step.formula;
     for (std::size_t i = 0; i < formula.size();) {
-        if (!IsLetter(formula[i])) {
-            substituted += formula[i++];
-            continue;
-        }
-        std::size_t end = i;
-        while (end < formula.size() && IsWordCharacter(formula[end])) ++end;
-        const std::string_view name = formula.substr(i, end - i);
-        const std::string* value = ValueOf(known, name);
-        if (value == nullptr || name == step.name) {
-            substituted += name;
+        const FormulaToken token = FormulaTokenAt(formula, i);
+        i += token.text.size();
+        const std::string* value = token.part == FormulaPart::Name ? ValueOf(known, token.text) : nullptr;
+        if (value == nullptr || token.text == step.name) {
+            substituted += token.text;
         } else {
             substituted += (*value)[0] == '-' ? "(" + *value + ")" : *value;
             changed = true;
         }
-        i = end;
     }
     std::vector<std::string> math{std::string(step.name), std::string(formula)};
     if (changed) math.push_back(std::move(substituted));
     return math;
 }
 
-std::string_view OutcomeNote(const Step& step, std::string_view button) {
-    if (step.name == "Mensajes") return "Las medias son iguales: Mensajes lo dice y Z no cambia.";
-    const bool greater = (button == "Maximo") == (step.formula == "X");
-    if (step.formula == "X") return greater ? "Z copia X entero: mX > mY." : "Z copia X entero: mX < mY.";
+std::string_view OutcomeNote(const Step& step, const Button* button) {
+    if (step.name == step::kMessage) return "Las medias son iguales: Mensajes lo dice y Z no cambia.";
+    const bool keptX = step.formula == step::kOperandX;
+    const bool greater = (button != nullptr && button->id == ButtonId::Maximum) == keptX;
+    if (keptX) return greater ? "Z copia X entero: mX > mY." : "Z copia X entero: mX < mY.";
     return greater ? "Z copia Y entero: mX > mY." : "Z copia Y entero: mX < mY.";
 }
 
 }  // namespace
 
 Procedure ProcedureOf(const ClickRecord& click) {
-    Procedure procedure{click.button, {}, click.written};
+    Procedure procedure{click.button != nullptr ? click.button->name : std::string_view(), {}, click.written};
     Known known;
     for (const Step& step : click.steps) {
         ProcedureLine line;
@@ -86,9 +83,9 @@ Procedure ProcedureOf(const ClickRecord& click) {
             line.error = "error " + std::to_string(*step.error) + ": " +
                          std::string(Description(static_cast<ErrorNumber>(*step.error)));
         } else if (!step.value) {
-            line.math = step.name == "Mensajes" ? std::vector<std::string>{std::string(step.formula)}
+            line.math = step.name == step::kMessage ? std::vector<std::string>{std::string(step.formula)}
                                                 : std::vector<std::string>{std::string(step.name), std::string(step.formula)};
-            line.note = OutcomeNote(step, procedure.button);
+            line.note = OutcomeNote(step, click.button);
         } else {
             const std::string value = ShortestText(*step.value);
             known.emplace_back(step.name, value);

@@ -25,7 +25,7 @@ struct ProcedureLine {
 // A click's working, from the values its handler listed, and the texts it
 // wrote.
 struct Procedure {
-    std::string_view button;
+    std::string_view button;  // its name
     std::vector<ProcedureLine> lines;
     std::vector<WrittenText> boxes;
 };

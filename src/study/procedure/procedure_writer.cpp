@@ -1,18 +1,18 @@
 #include "study/procedure/procedure_writer.h"
 
 #include "core/controls.h"
+#include "core/formula_tokens.h"
+#include "core/step_names.h"
 #include "text/document_escapes.h"
 
 namespace trelvani {
 namespace {
 
-bool IsLetter(char c) { return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z'); }
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
-
 // A name as mathematics: boxes and operands upright (\mathrm{XI}), a
 // lower-case letter with a suffix subscripted (w_{XY}, x_{1}).
 std::string LatexName(std::string_view name) {
-    if (name == "X" || name == "Y" || name == "Z" || name == "Mensajes" || BoxNamed(name)) {
+    if (name == step::kOperandX || name == step::kOperandY || name == step::kCopied || name == step::kMessage ||
+        BoxNamed(name)) {
         return "\\mathrm{" + std::string(name) + "}";
     }
     if (name.size() > 1 && name[0] >= 'a' && name[0] <= 'z') {
@@ -21,42 +21,37 @@ std::string LatexName(std::string_view name) {
     return std::string(name);
 }
 
-// Where the name or the number that starts at `i` ends; a number may have
-// an exponent ("1e+16").
-std::size_t TokenEnd(std::string_view formula, std::size_t i) {
-    const auto at = [&](std::size_t k) { return k < formula.size() ? formula[k] : '\0'; };
-    if (IsLetter(at(i))) {
-        while (IsLetter(at(i)) || IsDigit(at(i))) ++i;
-        return i;
-    }
-    while (IsDigit(at(i)) || at(i) == '.') ++i;
-    if (at(i) == 'e') {
-        i += at(i + 1) == '-' || at(i + 1) == '+' ? 2 : 1;
-        while (IsDigit(at(i))) ++i;
-    }
-    return i;
-}
-
 // A formula of the program's own, or a value, as LaTeX mathematics:
 // "√x1" is \sqrt{x_{1}}, "*" is \cdot.
 std::string LatexMath(std::string_view formula) {
-    constexpr std::string_view kRoot = "\u221a";
     std::string out;
     for (std::size_t i = 0; i < formula.size();) {
-        const char c = formula[i];
-        if (formula.substr(i, kRoot.size()) == kRoot) {
-            i += kRoot.size();
-            const std::size_t end = TokenEnd(formula, i);
-            out += "\\sqrt{" + LatexMath(formula.substr(i, end - i)) + "}";
-            i = end;
-        } else if (IsLetter(c) || IsDigit(c) || c == '.') {
-            const std::size_t end = TokenEnd(formula, i);
-            const std::string_view token = formula.substr(i, end - i);
-            out += IsLetter(c) ? LatexName(token) : LatexNumber(token);
-            i = end;
-        } else {
-            out += c == '*' ? std::string("\\cdot ") : std::string(1, c);
-            ++i;
+        const FormulaToken token = FormulaTokenAt(formula, i);
+        i += token.text.size();
+        switch (token.part) {
+        case FormulaPart::Root: {
+            // Over the name or number right after it, or the negative value
+            // put in its place, which stands in parentheses: "√(-1)".
+            std::string_view radicand;
+            if (i < formula.size()) {
+                const FormulaToken next = FormulaTokenAt(formula, i);
+                if (next.part == FormulaPart::Name || next.part == FormulaPart::Number) radicand = next.text;
+                const std::size_t close = formula.find(')', i);
+                if (next.text == "(" && close != std::string_view::npos) radicand = formula.substr(i, close + 1 - i);
+            }
+            i += radicand.size();
+            out += "\\sqrt{" + LatexMath(radicand) + "}";
+            break;
+        }
+        case FormulaPart::Name:
+            out += LatexName(token.text);
+            break;
+        case FormulaPart::Number:
+            out += LatexNumber(token.text);
+            break;
+        case FormulaPart::Symbol:
+            out += token.text == "*" ? std::string_view("\\cdot ") : token.text;
+            break;
         }
     }
     return out;

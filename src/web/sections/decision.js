@@ -5,7 +5,7 @@
 (function () {
   "use strict";
   const sections = window.trelvaniSections;
-  const { page, copy, exercisesModule, exercisesCall } = sections;
+  const { page, copy, exercisesCall } = sections;
   const encoder = new TextEncoder();
   const $ = (id) => document.getElementById(id);
   const form = $("decision-formulario");
@@ -391,10 +391,8 @@
     return chosen;
   }
 
-  // The module is loaded once the window is idle, after the first click
-  // could have been answered; a link is opened as soon as it is there.
-  const idle = window.requestIdleCallback || ((run) => setTimeout(run, 200));
-  idle(() => exercisesModule().then((loaded) => {
+  // A link is opened as soon as the module is there.
+  sections.exercisesModuleWhenIdle().then((loaded) => {
     module = loaded;
     description = JSON.parse(call("decision_description", null));
     wire();
@@ -405,5 +403,5 @@
     openLink();
   }).catch(() => {
     $("decision-carga").textContent = "No se pudo cargar el módulo de decisión. Compruebe la conexión y recargue la página.";
-  }));
+  });
 })();

@@ -1,9 +1,9 @@
 // Ejercicios: a teacher's list into a sheet, a key or a quiz, written by the
 // same code as trelvani-ejercicios in a module of its own, which the page
-// inflates and compiles only when a document is first asked for.
+// inflates and compiles after the sections (the form needs it too).
 (function () {
   "use strict";
-  const { FORMAT, copy, historyWritten, exercisesModule } = window.trelvaniSections;
+  const { copy, exercisesModule } = window.trelvaniSections;
   const list = document.getElementById("ListaEjercicios");
   const format = document.getElementById("FormatoEjercicios");
   const key = document.getElementById("Solucionario");
@@ -69,10 +69,5 @@
   document.getElementById("ImprimirEjercicios").addEventListener("click", async () => {
     const text = await written("html");
     if (text !== null) window.open(fileOf(text, "html"), "_blank");
-  });
-  document.getElementById("UsarHistorial").addEventListener("click", () => {
-    const exercises = historyWritten(FORMAT.exercises);
-    list.value = exercises;
-    messages.textContent = exercises === "" ? "El historial no tiene operaciones con X e Y." : "";
   });
 })();

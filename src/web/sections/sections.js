@@ -99,8 +99,13 @@
     }
   }
 
+  // The module is compiled once the window is idle, after the first click
+  // could have been answered; the sections that need it start there.
+  const idle = window.requestIdleCallback || ((run) => setTimeout(run, 200));
+  const exercisesModuleWhenIdle = () => new Promise((resolve) => idle(resolve)).then(exercisesModule);
+
   window.trelvaniSections = {
-    page, FORMAT, copy, historyWritten, cutsWritten, exercisesModule, exercisesCall, write,
+    page, FORMAT, copy, historyWritten, cutsWritten, exercisesModule, exercisesModuleWhenIdle, exercisesCall, write,
     clickBytes: () => coreBytes(page.core._trelvani_click_bytes()),
     // draw(clicked) runs in each frame after a change; clicked says a button was pressed.
     add: (draw) => drawers.push(draw),

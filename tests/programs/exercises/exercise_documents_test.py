@@ -213,6 +213,11 @@ class Documents(unittest.TestCase):
         pages += [subprocess.run(["pandoc", "-f", flavour, "-t", "html"], input=written["markdown"], capture_output=True,
                                  text=True, check=True).stdout for flavour in ("markdown", "gfm")]
         self.assertEqual([paragraphs(page)[:2] for page in pages], [lines] * 4)
+        # The JSON keeps the statement as typed, its breaks and tab escaped as trelvani-batch escapes a text.
+        as_batch = subprocess.run([BATCH], input=json.dumps({"set": {"XI": given}}) + "\n", capture_output=True,
+                                  text=True, check=True).stdout
+        self.assertIn('"enunciado":' + re.search(r'"XI":("(?:[^"\\]|\\.)*)"', as_batch).group(1),
+                      run("--formato", "json", stdin=listing).stdout.decode())
         with tempfile.TemporaryDirectory() as folder:
             with open(os.path.join(folder, "hoja.tex"), "w", encoding="utf-8") as f:
                 f.write(written["latex"])

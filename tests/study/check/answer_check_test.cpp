@@ -88,9 +88,9 @@ TEST(AnswerCheck, WellKnownSlipsAreNamed) {
         MemoryControls controls;
         for (std::size_t i = 0; i < 8; ++i) controls.SetText(boxes[i], c.xy[i]);
         StepList steps;
-        ASSERT_FALSE(RunClick(ButtonNamed(c.button)->handler, controls, &steps).has_value());
+        ASSERT_FALSE(RunClick(HandlerOf(ButtonNamed(c.button)->id), controls, &steps).has_value());
         AnswerKey key;
-        key.Update(c.button, steps);
+        key.Update(ButtonNamed(c.button)->id, steps);
         const Verdict verdict = key.Judge(c.result, c.hand);
         EXPECT_EQ(verdict.slip.empty(), c.slipWord.empty()) << c.button << ' ' << c.hand << ": " << verdict.slip;
         EXPECT_NE(verdict.slip.find(c.slipWord), std::string_view::npos) << c.button << ' ' << c.hand;
@@ -127,8 +127,8 @@ TEST(AnswerCheck, TheValueTheStepsListAgreesAsTheBoxTextDoes) {
         for (const std::string_view button : c.buttons) {
             if (button.empty()) continue;
             StepList steps;
-            ASSERT_FALSE(RunClick(ButtonNamed(button)->handler, controls, &steps).has_value()) << button;
-            key.Update(button, steps);
+            ASSERT_FALSE(RunClick(HandlerOf(ButtonNamed(button)->id), controls, &steps).has_value()) << button;
+            key.Update(ButtonNamed(button)->id, steps);
         }
         const Verdict verdict = key.Judge(c.result, c.hand);
         EXPECT_EQ(verdict.reading, c.reading) << c.hand;
@@ -145,8 +145,8 @@ TEST(AnswerCheck, TheKeyFollowsWhatEachClickComputed) {
     EXPECT_EQ(key.Judge(0, "6").value, "");  // nothing computed yet
     for (std::string_view button : {"Suma", "DEFUZY", "XZ", "Division"}) {
         StepList steps;
-        ASSERT_FALSE(RunClick(ButtonNamed(button)->handler, controls, &steps).has_value()) << button;
-        key.Update(button, steps);
+        ASSERT_FALSE(RunClick(HandlerOf(ButtonNamed(button)->id), controls, &steps).has_value()) << button;
+        key.Update(ButtonNamed(button)->id, steps);
     }
     // The quotient of (6, 8, 10, 12) by Y replaced Z; the sum's centroid stays.
     EXPECT_EQ(key.Judge(0, "0.75").value, " .75");

@@ -135,9 +135,9 @@ Clicked Click(const char* button, const std::vector<std::string>& x, const std::
     for (std::size_t i = 0; i < x.size(); ++i) clicked.controls.SetText(kAllBoxes[i], x[i]);
     for (std::size_t i = 0; i < y.size(); ++i) clicked.controls.SetText(kAllBoxes[4 + i], y[i]);
     const OperandReading before[2] = {ReadForCuts(clicked.controls, Row::X), ReadForCuts(clicked.controls, Row::Y)};
-    const auto error = RunClick(ButtonNamed(button)->handler, clicked.controls);
-    clicked.report = CutReportOf(button, error.has_value(), before[0], before[1], ReadForCuts(clicked.controls, Row::Z),
-                                 CentroidOf(clicked.controls), alphas);
+    const auto error = RunClick(HandlerOf(ButtonNamed(button)->id), clicked.controls);
+    clicked.report = CutReportOf(ButtonNamed(button)->id, error.has_value(), before[0], before[1],
+                                 ReadForCuts(clicked.controls, Row::Z), CentroidOf(clicked.controls), alphas);
     return clicked;
 }
 
@@ -165,7 +165,7 @@ TEST(CutReport, LargestGapAndTheAlphaTrapezoidOfAProductAcrossZero) {
     EXPECT_EQ(quotient.gap.leftAlpha, 22.0 / 64.0);
     EXPECT_FALSE(quotient.alphaTrapezoid[0].defined());
     // Its core excludes 0: the trapezoid keeps L(1) and R(1), and says why the others have no value.
-    const CutSection section{"Division", "", false, false, quotient};
+    const CutSection section{ButtonNamed("Division"), false, false, quotient};
     EXPECT_EQ(ConventionRows(section).at(1).value,
               "(sin valor; -1.5; -0.6666666666666666; sin valor): en α = 0, el corte de Y contiene el 0");
 
@@ -190,7 +190,7 @@ TEST(CutReport, ConventionsOnWorkedExamples) {
     for (const auto& c : cases) {
         MemoryControls controls;
         for (std::size_t i = 0; i < 4; ++i) controls.SetText(kAllBoxes[8 + i], c.z[i]);
-        const CutReport report = CutReportOf("DEFUZY", false, {}, {}, ReadForCuts(controls, Row::Z),
+        const CutReport report = CutReportOf(ButtonId::Defuzzify, false, {}, {}, ReadForCuts(controls, Row::Z),
                                              CentroidOf(controls), {});
         const std::string where = c.z[0] + " " + c.z[1] + " " + c.z[2] + " " + c.z[3];
         for (const auto& [got, want] : {std::pair{report.conventions.centroid, c.centroid},
@@ -218,7 +218,7 @@ TEST(CutSection, WrittenTheSameFromTheBytesThePageHandsOver) {
         EXPECT_EQ(CutsAsLatex(carried), CutsAsLatex(direct)) << button.name;
         EXPECT_EQ(CutRows(carried).size(), 6u) << button.name;
     }
-    EXPECT_EQ(CutInputsFromBytes("\x05").button, "");
+    EXPECT_EQ(CutInputsFromBytes("\x05").button, nullptr);
 }
 
 TEST(CutSection, GapSentencesSayWhereItComesFrom) {

@@ -5,8 +5,11 @@
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
 
+#include "core/buttons.h"
 #include "core/steps.h"
+#include "study/cuts/alpha_cuts.h"
 #include "study/decision/reply.h"
+#include "study/history/history.h"
 
 #include "study/exercises/exercise_documents.h"
 #include "study/exercises/exercise_link.h"
@@ -116,6 +119,44 @@ TEST(ExerciseList, StatementsSayWhatEachButtonAsks) {
         const ExerciseSet set = Exercises(R"({"X": ["1", "2", "3", "4"], "Y": ["5", "6", "7", "8"], "botones": [)" + c.buttons + "]}");
         EXPECT_EQ(set.exercises[0].statement, c.statement);
         EXPECT_EQ(AskedLabels(set.exercises[0]), c.asked);
+    }
+}
+
+// Every button stands in the core's table under its own id, and each
+// feature that treats buttons apart has its words for it.
+TEST(Buttons, EachHasACaptionAHandlerAndTheWordsWrittenForIt) {
+    const struct {
+        ButtonId id;
+        std::string_view operation;  // the history's and the documents' name for it
+        std::string_view task;       // what an exercise's statement asks
+        ExactRule rule;
+        bool fromHistory;            // a history's click of it becomes an exercise
+    } cases[] = {
+        {ButtonId::Add, "Suma (+)", "calcule Z = X + Y", ExactRule::Sum, true},
+        {ButtonId::Multiply, "Multiplicacion (X)", "calcule Z = X · Y", ExactRule::Product, true},
+        {ButtonId::Subtract, "Resta (-)", "calcule Z = X - Y", ExactRule::Difference, true},
+        {ButtonId::Divide, "Division (/)", "calcule Z = X / Y", ExactRule::Quotient, true},
+        {ButtonId::Minimum, "Minimo (Min)", "calcule Z = Min(X, Y)", ExactRule::Minimum, true},
+        {ButtonId::Maximum, "Maximo (Max)", "calcule Z = Max(X, Y)", ExactRule::Maximum, true},
+        {ButtonId::Square, "Cuadrado (X * X)", "calcule Z = X · X", ExactRule::Square, true},
+        {ButtonId::SquareRoot, "Raiz (Raiz ( X ))", "calcule Z = Raiz(X)", ExactRule::Root, true},
+        {ButtonId::Defuzzify, "DEFUZY (Defuzyficacion ( Z ))", "calcule el centroide de Z", ExactRule::None, false},
+        {ButtonId::CopyZToX, "XZ (X = Z)", "copie Z en X", ExactRule::None, false},
+        {ButtonId::CopyZToY, "YZ (Y = Z)", "copie Z en Y", ExactRule::None, false},
+        {ButtonId::ClearOperands, "Borrar (Borrar todo)", "borre X e Y", ExactRule::None, false},
+    };
+    ASSERT_EQ(std::size(cases), kButtons.size());
+    for (const auto& c : cases) {
+        const Button& button = ButtonOf(c.id);
+        EXPECT_EQ(button.id, c.id) << c.operation;
+        EXPECT_EQ(ButtonNamed(button.name), &button) << c.operation;
+        EXPECT_FALSE(button.caption.empty()) << c.operation;
+        EXPECT_NE(HandlerOf(c.id), nullptr) << c.operation;
+        EXPECT_EQ(OperationWords(button), c.operation);
+        EXPECT_EQ(ExerciseTask(c.id), c.task) << c.operation;
+        EXPECT_EQ(ExactRuleOf(c.id), c.rule) << c.operation;
+        const History history = {{c.id, {"1", "2", "3", "4", "5", "6", "7", "8"}, ""}};
+        EXPECT_EQ(HistoryAsExerciseList(history).empty(), !c.fromHistory) << c.operation;
     }
 }
 
