@@ -21,7 +21,7 @@
 #include "study/decision/problem_reading.h"
 #include "study/decision/ranking_sentence.h"
 #include "study/decision/reply.h"
-#include "text/json_text.h"
+#include "text/json_writer.h"
 
 namespace {
 
@@ -40,15 +40,15 @@ const char* Returned(std::string text) {
     return g_returned.data();
 }
 
-// {"solved", "reply": the program's reply line; "reason" when it is an
-// error; once solved "sentence",
+// Into the object `json` has open: "solved", "reply": the program's reply
+// line; "reason" when it is an error; once solved "sentence",
 // "chart": {"caption", "bars": [{"name", "label", "value"}]}, "grids" (to
-// fill the section from a link) and "worked" (the worked solution's HTML)}.
-std::string SolvedJson(std::string_view line) {
+// fill the section from a link) and "worked" (the worked solution's HTML).
+void WriteSolved(trelvani::JsonWriter& json, std::string_view line) {
     g_solved.reset();
     const decision::Answer answer = decision::AnswerProblem(line);
-    std::string out = std::string("{\"solved\":") + (answer.solved ? "true" : "false") + ",\"reply\":";
-    trelvani::AppendJsonString(out, answer.reply);
+    json.Key("solved").Bool(answer.solved);
+    json.Key("reply").String(answer.reply);
     if (!answer.solved) {
         // The reply's own reason, for the page to show as text.
         std::string reason;
@@ -57,34 +57,28 @@ std::string SolvedJson(std::string_view line) {
         } catch (const std::exception& error) {
             reason = error.what();
         }
-        out += ",\"reason\":";
-        trelvani::AppendJsonString(out, reason);
-        return out + "}";
+        json.Key("reason").String(reason);
+        return;
     }
     Solved solved;
     solved.problem = decision::ReadProblem(line);
     solved.solution = decision::Solve(solved.problem);
-    out += ",\"sentence\":";
-    trelvani::AppendJsonString(out, decision::RankingSentence(solved.problem, solved.solution));
+    json.Key("sentence").String(decision::RankingSentence(solved.problem, solved.solution));
     const decision::FinalValues final = decision::FinalValuesOf(solved.problem, solved.solution);
-    out += ",\"chart\":{\"caption\":";
-    trelvani::AppendJsonString(out, final.caption);
-    out += ",\"bars\":[";
+    json.Key("chart").BeginObject();
+    json.Key("caption").String(final.caption);
+    json.Key("bars").BeginArray();
     for (const decision::FinalValue& value : final.values) {
-        if (out.back() != '[') out += ',';
-        out += "{\"name\":";
-        trelvani::AppendJsonString(out, value.name);
-        out += ",\"label\":";
-        trelvani::AppendJsonString(out, value.label);
-        out += ",\"value\":";
-        trelvani::AppendJsonString(out, trelvani::ShortestText(value.value));
-        out += '}';
+        json.BeginObject();
+        json.Key("name").String(value.name);
+        json.Key("label").String(value.label);
+        json.Key("value").String(trelvani::ShortestText(value.value));
+        json.EndObject();
     }
-    out += "]},\"grids\":" + decision::PageGridsJson(decision::GridsOfProblem(solved.problem)) + ",\"worked\":";
-    trelvani::AppendJsonString(
-        out, decision::WorkedHtmlBody(decision::WorkedDocumentOf(solved.problem, solved.solution), 2));
+    json.EndArray().EndObject();
+    json.Key("grids").Raw(decision::PageGridsJson(decision::GridsOfProblem(solved.problem)));
+    json.Key("worked").String(decision::WorkedHtmlBody(decision::WorkedDocumentOf(solved.problem, solved.solution), 2));
     g_solved = std::move(solved);
-    return out + "}";
 }
 
 }  // namespace
@@ -102,19 +96,29 @@ EMSCRIPTEN_KEEPALIVE const char* decision_grids(const char* json, std::size_t le
     try {
         const decision::PageGrids grids = decision::ReadPageGrids(std::string_view(json, length));
         const std::string line = decision::ProblemLineOf(grids);
-        std::string out = "{\"line\":";
-        trelvani::AppendJsonString(out, line);
-        out += ",\"exercise\":";
-        trelvani::AppendJsonString(out, "{\"decision\":" + line + "}");
-        return Returned(out + ",\"unread\":" + decision::UnreadCellsJson(decision::UnreadCells(grids)) + "}");
+        std::string exercise;
+        trelvani::JsonWriter(exercise).BeginObject().Key("decision").Raw(line).EndObject();
+        std::string out;
+        trelvani::JsonWriter reply(out);
+        reply.BeginObject();
+        reply.Key("line").String(line);
+        reply.Key("exercise").String(exercise);
+        reply.Key("unread").Raw(decision::UnreadCellsJson(decision::UnreadCells(grids)));
+        reply.EndObject();
+        return Returned(std::move(out));
     } catch (const decision::DecisionError& error) {
         return Returned(decision::ErrorJson(error.what()));
     }
 }
 
-// One problem line solved as trelvani-decision solves it (see SolvedJson).
+// One problem line solved as trelvani-decision solves it (see WriteSolved).
 EMSCRIPTEN_KEEPALIVE const char* decision_solve(const char* line, std::size_t length) {
-    return Returned(SolvedJson(std::string_view(line, length)));
+    std::string out;
+    trelvani::JsonWriter json(out);
+    json.BeginObject();
+    WriteSolved(json, std::string_view(line, length));
+    json.EndObject();
+    return Returned(std::move(out));
 }
 
 // What follows "#decision=": {"refused": why} or the problem solved, with
@@ -122,16 +126,17 @@ EMSCRIPTEN_KEEPALIVE const char* decision_solve(const char* line, std::size_t le
 EMSCRIPTEN_KEEPALIVE const char* decision_link(const char* encoded, std::size_t length) {
     g_solved.reset();
     const decision::LinkProblem link = decision::ProblemOfLink(std::string_view(encoded, length));
+    std::string out;
+    trelvani::JsonWriter json(out);
+    json.BeginObject();
     if (!link.refusal.empty()) {
-        std::string out = "{\"refused\":";
-        trelvani::AppendJsonString(out, link.refusal);
-        return Returned(out + "}");
+        json.Key("refused").String(link.refusal);
+    } else {
+        WriteSolved(json, link.line);
+        json.Key("line").String(link.line);
     }
-    std::string out = SolvedJson(link.line);
-    out.pop_back();
-    out += ",\"line\":";
-    trelvani::AppendJsonString(out, link.line);
-    return Returned(out + "}");
+    json.EndObject();
+    return Returned(std::move(out));
 }
 
 // The worked solution of the problem last solved, as `trelvani-decision

@@ -7,7 +7,7 @@
 #include "study/decision/page_grids.h"
 #include "study/decision/problem_reading.h"
 #include "study/decision/scales.h"
-#include "text/json_text.h"
+#include "text/json_writer.h"
 
 namespace trelvani::decision {
 
@@ -70,80 +70,63 @@ const std::array<Convention, 7> kConventions = {{
       {"6", "6 decimales", "Para comparar con una hoja de cálculo."}}},
 }};
 
-void Text(std::string& out, std::string_view key, std::string_view value) {
-    if (out.back() != '{') out += ',';
-    AppendJsonString(out, key);
-    out += ':';
-    AppendJsonString(out, value);
-}
-
-void AppendScale(std::string& out, ScaleRole role) {
-    out += '[';
+void WriteScale(JsonWriter& json, ScaleRole role) {
+    json.BeginArray();
     for (const ScaleTerm& term : DefaultScale(role).terms) {
-        if (out.back() != '[') out += ',';
-        out += '{';
-        Text(out, "term", term.abbreviation);
-        Text(out, "name", term.name);
-        out += '}';
+        json.BeginObject().Key("term").String(term.abbreviation).Key("name").String(term.name).EndObject();
     }
-    out += ']';
+    json.EndArray();
 }
 
 }  // namespace
 
 std::string PageDescriptionJson() {
-    std::string out = "{\"methods\":[";
+    std::string out;
+    JsonWriter json(out);
+    json.BeginObject().Key("methods").BeginArray();
     constexpr std::array<std::pair<Method, std::string_view>, 3> kMethods = {{
         {Method::Topsis, "TOPSIS difuso"},
         {Method::Saw, "Suma ponderada difusa (SAW)"},
         {Method::Ahp, "AHP difuso de Buckley"},
     }};
     for (const auto& [method, name] : kMethods) {
-        if (out.back() != '[') out += ',';
-        out += '{';
-        Text(out, "word", Word(method));
-        Text(out, "name", name);
-        out += '}';
+        json.BeginObject().Key("word").String(Word(method)).Key("name").String(name).EndObject();
     }
-    out += "],\"types\":[";
-    for (CriterionType type : {CriterionType::Benefit, CriterionType::Cost}) {
-        if (out.back() != '[') out += ',';
-        AppendJsonString(out, Word(type));
-    }
-    out += "],\"conventions\":[";
+    json.EndArray().Key("types").BeginArray();
+    for (CriterionType type : {CriterionType::Benefit, CriterionType::Cost}) json.String(Word(type));
+    json.EndArray().Key("conventions").BeginArray();
     for (const Convention& convention : kConventions) {
-        if (out.back() != '[') out += ',';
-        out += '{';
-        Text(out, "key", convention.key);
-        Text(out, "name", convention.name);
-        Text(out, "default", convention.byDefault);
-        out += ",\"methods\":[";
-        for (Method method : convention.methods) {
-            if (out.back() != '[') out += ',';
-            AppendJsonString(out, Word(method));
-        }
-        out += "],\"options\":[";
+        json.BeginObject();
+        json.Key("key").String(convention.key);
+        json.Key("name").String(convention.name);
+        json.Key("default").String(convention.byDefault);
+        json.Key("methods").BeginArray();
+        for (Method method : convention.methods) json.String(Word(method));
+        json.EndArray().Key("options").BeginArray();
         for (const Option& option : convention.options) {
-            if (out.back() != '[') out += ',';
-            out += '{';
-            Text(out, "word", option.word);
-            Text(out, "name", option.name);
-            Text(out, "books", option.books);
-            out += '}';
+            json.BeginObject();
+            json.Key("word").String(option.word);
+            json.Key("name").String(option.name);
+            json.Key("books").String(option.books);
+            json.EndObject();
         }
-        out += "]}";
+        json.EndArray().EndObject();
     }
-    out += "],\"scales\":{\"weights\":";
-    AppendScale(out, ScaleRole::Weights);
-    out += ",\"ratings\":";
-    AppendScale(out, ScaleRole::Ratings);
-    out += ",\"comparisons\":";
-    AppendScale(out, ScaleRole::Comparisons);
-    out += "},\"limits\":{\"alternatives\":" + std::to_string(kMaxAlternatives) +
-           ",\"criteria\":" + std::to_string(kMaxCriteria) + ",\"ahpCriteria\":" + std::to_string(kMaxAhpCriteria) +
-           ",\"makers\":" + std::to_string(kMaxDecisionMakers) + ",\"linkBytes\":" +
-           std::to_string(kMaxLinkProblemBytes) + "},\"example\":";
-    out += PageGridsJson(GridsOfProblem(ReadProblem(kChenExample)));
+    json.EndArray().Key("scales").BeginObject();
+    json.Key("weights");
+    WriteScale(json, ScaleRole::Weights);
+    json.Key("ratings");
+    WriteScale(json, ScaleRole::Ratings);
+    json.Key("comparisons");
+    WriteScale(json, ScaleRole::Comparisons);
+    json.EndObject().Key("limits").BeginObject();
+    json.Key("alternatives").Number(std::to_string(kMaxAlternatives));
+    json.Key("criteria").Number(std::to_string(kMaxCriteria));
+    json.Key("ahpCriteria").Number(std::to_string(kMaxAhpCriteria));
+    json.Key("makers").Integer(kMaxDecisionMakers);
+    json.Key("linkBytes").Number(std::to_string(kMaxLinkProblemBytes));
+    json.EndObject();
+    json.Key("example").Raw(PageGridsJson(GridsOfProblem(ReadProblem(kChenExample))));
     // What the section starts from: two alternatives and two criteria, blank.
     PageGrids blank;
     blank.alternatives = {"A1", "A2"};
@@ -152,8 +135,9 @@ std::string PageDescriptionJson() {
     blank.weights = {{"", ""}};
     blank.ratings = {{{"", ""}, {"", ""}}};
     blank.comparisons = {{{""}}};
-    out += ",\"blank\":" + PageGridsJson(blank);
-    return out + "}";
+    json.Key("blank").Raw(PageGridsJson(blank));
+    json.EndObject();
+    return out;
 }
 
 }  // namespace trelvani::decision

@@ -4,7 +4,7 @@
 #include "study/decision/json_tree.h"
 #include "study/decision/problem_reading.h"
 #include "study/decision/scales.h"
-#include "text/json_text.h"
+#include "text/json_writer.h"
 
 namespace trelvani::decision {
 namespace {
@@ -48,23 +48,17 @@ std::vector<TextRows> ReadGrids(const JsonValue& value, std::string_view key, in
     return grids;
 }
 
-void AppendTexts(std::string& out, const Texts& texts) {
-    out += '[';
-    for (std::size_t i = 0; i < texts.size(); ++i) {
-        if (i > 0) out += ',';
-        AppendJsonString(out, texts[i]);
-    }
-    out += ']';
+void WriteTexts(JsonWriter& json, const Texts& texts) {
+    json.BeginArray();
+    for (const std::string& text : texts) json.String(text);
+    json.EndArray();
 }
 
 template <class Item, class Write>
-void AppendList(std::string& out, const std::vector<Item>& items, const Write& write) {
-    out += '[';
-    for (std::size_t i = 0; i < items.size(); ++i) {
-        if (i > 0) out += ',';
-        write(items[i]);
-    }
-    out += ']';
+void WriteList(JsonWriter& json, const std::vector<Item>& items, const Write& write) {
+    json.BeginArray();
+    for (const Item& item : items) write(item);
+    json.EndArray();
 }
 
 bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r'; }
@@ -110,28 +104,25 @@ Texts NumbersApart(std::string_view typed) {
 }
 
 // One entry as the problem line holds it.
-void AppendEntry(std::string& out, const std::string& typed) {
+void WriteEntry(JsonWriter& json, const std::string& typed) {
     const Texts numbers = NumbersApart(typed);
     if (numbers.empty()) {
-        AppendJsonString(out, typed);
+        json.String(typed);
     } else {
-        AppendTexts(out, numbers);
+        WriteTexts(json, numbers);
     }
 }
 
 // One cell: the entry itself for one maker, else one entry per maker.
 template <class EntryOf>
-void AppendCell(std::string& out, int makers, const EntryOf& entryOf) {
+void WriteCell(JsonWriter& json, int makers, const EntryOf& entryOf) {
     if (makers == 1) {
-        AppendEntry(out, entryOf(0));
+        WriteEntry(json, entryOf(0));
         return;
     }
-    out += '[';
-    for (std::size_t d = 0; d < static_cast<std::size_t>(makers); ++d) {
-        if (d > 0) out += ',';
-        AppendEntry(out, entryOf(d));
-    }
-    out += ']';
+    json.BeginArray();
+    for (std::size_t d = 0; d < static_cast<std::size_t>(makers); ++d) WriteEntry(json, entryOf(d));
+    json.EndArray();
 }
 
 // "(0.5, 0.7, 0.9)" as a grid shows it: "0.5; 0.7; 0.9".
@@ -201,29 +192,29 @@ PageGrids ReadPageGrids(std::string_view json) {
 }
 
 std::string PageGridsJson(const PageGrids& grids) {
-    std::string out = "{\"method\":";
-    AppendJsonString(out, Word(grids.method));
-    out += ",\"makers\":" + std::to_string(grids.makers) + ",\"alternatives\":";
-    AppendTexts(out, grids.alternatives);
-    out += ",\"criteria\":";
-    AppendTexts(out, grids.criteria);
-    out += ",\"types\":";
-    AppendList(out, grids.types, [&](CriterionType type) { AppendJsonString(out, Word(type)); });
-    const auto rows = [&](const TextRows& grid) { AppendList(out, grid, [&](const Texts& row) { AppendTexts(out, row); }); };
-    out += ",\"weights\":";
-    AppendList(out, grids.weights, [&](const Texts& row) { AppendTexts(out, row); });
-    out += ",\"ratings\":";
-    AppendList(out, grids.ratings, rows);
-    out += ",\"comparisons\":";
-    AppendList(out, grids.comparisons, rows);
-    out += ",\"conventions\":{";
-    for (std::size_t i = 0; i < grids.conventions.size(); ++i) {
-        if (i > 0) out += ',';
-        AppendJsonString(out, grids.conventions[i].first);
-        out += ':';
-        AppendJsonString(out, grids.conventions[i].second);
-    }
-    return out + "}}";
+    std::string out;
+    JsonWriter json(out);
+    json.BeginObject();
+    json.Key("method").String(Word(grids.method));
+    json.Key("makers").Integer(grids.makers);
+    json.Key("alternatives");
+    WriteTexts(json, grids.alternatives);
+    json.Key("criteria");
+    WriteTexts(json, grids.criteria);
+    json.Key("types");
+    WriteList(json, grids.types, [&](CriterionType type) { json.String(Word(type)); });
+    const auto texts = [&](const Texts& row) { WriteTexts(json, row); };
+    const auto rows = [&](const TextRows& grid) { WriteList(json, grid, texts); };
+    json.Key("weights");
+    WriteList(json, grids.weights, texts);
+    json.Key("ratings");
+    WriteList(json, grids.ratings, rows);
+    json.Key("comparisons");
+    WriteList(json, grids.comparisons, rows);
+    json.Key("conventions").BeginObject();
+    for (const auto& [key, word] : grids.conventions) json.Key(key).String(word);
+    json.EndObject().EndObject();
+    return out;
 }
 
 PageGrids GridsOfProblem(const Problem& problem) {
@@ -269,69 +260,67 @@ PageGrids GridsOfProblem(const Problem& problem) {
     return grids;
 }
 
+// Packed, as the program's own replies are, so that the line the page shows
+// is the one a person would send it.
 std::string ProblemLineOf(const PageGrids& grids) {
-    std::string out = "{\"metodo\":";
-    AppendJsonString(out, Word(grids.method));
-    out += ",\"decisores\":" + std::to_string(grids.makers);
+    std::string out;
+    JsonWriter json(out, JsonLayout::Compact);
+    json.BeginObject();
+    json.Key("metodo").String(Word(grids.method));
+    json.Key("decisores").Integer(grids.makers);
     if (grids.method != Method::Ahp) {
-        out += ",\"alternativas\":";
-        AppendTexts(out, grids.alternatives);
+        json.Key("alternativas");
+        WriteTexts(json, grids.alternatives);
     }
-    out += ",\"criterios\":";
-    AppendTexts(out, grids.criteria);
+    json.Key("criterios");
+    WriteTexts(json, grids.criteria);
     if (grids.method == Method::Ahp) {
-        out += ",\"comparaciones\":[";
+        json.Key("comparaciones").BeginArray();
         for (std::size_t i = 0; i + 1 < grids.criteria.size(); ++i) {
-            if (i > 0) out += ',';
-            out += '[';
+            json.BeginArray();
             for (std::size_t k = 0; k + i + 1 < grids.criteria.size(); ++k) {
-                if (k > 0) out += ',';
-                AppendCell(out, grids.makers, [&](std::size_t d) { return grids.comparisons[d][i][k]; });
+                WriteCell(json, grids.makers, [&](std::size_t d) { return grids.comparisons[d][i][k]; });
             }
-            out += ']';
+            json.EndArray();
         }
-        out += ']';
+        json.EndArray();
     } else {
-        out += ",\"tipos\":";
-        AppendList(out, grids.types, [&](CriterionType type) { AppendJsonString(out, Word(type)); });
-        out += ",\"pesos\":[";
+        json.Key("tipos");
+        WriteList(json, grids.types, [&](CriterionType type) { json.String(Word(type)); });
+        json.Key("pesos").BeginArray();
         for (std::size_t j = 0; j < grids.criteria.size(); ++j) {
-            if (j > 0) out += ',';
-            AppendCell(out, grids.makers, [&](std::size_t d) { return grids.weights[d][j]; });
+            WriteCell(json, grids.makers, [&](std::size_t d) { return grids.weights[d][j]; });
         }
-        out += "],\"valoraciones\":[";
+        json.EndArray();
+        json.Key("valoraciones").BeginArray();
         for (std::size_t i = 0; i < grids.alternatives.size(); ++i) {
-            if (i > 0) out += ',';
-            out += '[';
+            json.BeginArray();
             for (std::size_t j = 0; j < grids.criteria.size(); ++j) {
-                if (j > 0) out += ',';
-                AppendCell(out, grids.makers, [&](std::size_t d) { return grids.ratings[d][i][j]; });
+                WriteCell(json, grids.makers, [&](std::size_t d) { return grids.ratings[d][i][j]; });
             }
-            out += ']';
+            json.EndArray();
         }
-        out += ']';
+        json.EndArray();
     }
     if (!grids.conventions.empty()) {
-        out += ",\"convenios\":{";
-        for (std::size_t i = 0; i < grids.conventions.size(); ++i) {
-            const auto& [key, word] = grids.conventions[i];
-            if (i > 0) out += ',';
-            AppendJsonString(out, key);
-            out += ':';
+        json.Key("convenios").BeginObject();
+        for (const auto& [key, word] : grids.conventions) {
+            json.Key(key);
             // The rounding is a number of decimals, or none; anything else
             // goes as typed, for the program to refuse in its words.
             const bool digits = !word.empty() && word.find_first_not_of("0123456789") == std::string::npos;
             if (key == "redondeo" && word.empty()) {
-                out += "null";
+                json.Null();
             } else if (key == "redondeo" && digits) {
-                out += word;
+                json.Number(word);
             } else {
-                AppendJsonString(out, word);
+                json.String(word);
             }
         }
-        out += '}';
+        json.EndObject();
     }
-    return out + '}';
+    json.EndObject();
+    return out;
 }
 
 std::vector<UnreadCell> UnreadCells(const PageGrids& grids) {
@@ -342,7 +331,8 @@ std::vector<UnreadCell> UnreadCells(const PageGrids& grids) {
     };
     const auto check = [&](ScaleRole role, const std::string& typed, const std::string& place, UnreadCell at) {
         std::string entry;
-        AppendEntry(entry, typed);
+        JsonWriter json(entry);
+        WriteEntry(json, typed);
         bool fourComponents = false;
         try {
             ReadTableEntry(ParseJson(entry), DefaultScale(role), role, [&] { return place; }, fourComponents);
@@ -377,15 +367,17 @@ std::vector<UnreadCell> UnreadCells(const PageGrids& grids) {
 }
 
 std::string UnreadCellsJson(const std::vector<UnreadCell>& cells) {
+    static constexpr std::string_view kTables[] = {"weights", "ratings", "comparisons"};
     std::string out;
-    AppendList(out, cells, [&](const UnreadCell& cell) {
-        static constexpr std::string_view kTables[] = {"weights", "ratings", "comparisons"};
-        out += "{\"table\":";
-        AppendJsonString(out, kTables[static_cast<std::size_t>(cell.table)]);
-        out += ",\"maker\":" + std::to_string(cell.maker) + ",\"row\":" + std::to_string(cell.row) +
-               ",\"column\":" + std::to_string(cell.column) + ",\"reason\":";
-        AppendJsonString(out, cell.reason);
-        out += '}';
+    JsonWriter json(out);
+    WriteList(json, cells, [&](const UnreadCell& cell) {
+        json.BeginObject();
+        json.Key("table").String(kTables[static_cast<std::size_t>(cell.table)]);
+        json.Key("maker").Number(std::to_string(cell.maker));
+        json.Key("row").Number(std::to_string(cell.row));
+        json.Key("column").Number(std::to_string(cell.column));
+        json.Key("reason").String(cell.reason);
+        json.EndObject();
     });
     return out;
 }

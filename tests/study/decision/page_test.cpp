@@ -60,6 +60,7 @@ TEST(PageGrids, ACellIsATermOneNumberOrNumbersApart) {
         {" MDB ", R"(" MDB ")"},
         {"1;2", R"(["1","2"])"},
         {"", R"("")"},
+        {"M\"B\\\n", R"("M\"B\\\n")"},
     };
     for (const Case& c : cases) {
         PageGrids grids;
@@ -72,6 +73,41 @@ TEST(PageGrids, ACellIsATermOneNumberOrNumbersApart) {
         const Json line = Json::parse(ProblemLineOf(grids));
         EXPECT_EQ(line["valoraciones"][0][0].dump(), c.entry) << c.typed;
     }
+}
+
+// The whole line, packed as the program's replies are: a person compares it
+// with what trelvani-decision answers, byte for byte.
+TEST(PageGrids, TheLineIsPackedJson) {
+    struct Case {
+        PageGrids grids;
+        std::string line;
+    };
+    PageGrids saw;
+    saw.method = Method::Saw;
+    saw.makers = 2;
+    saw.alternatives = {"A \"uno\"", "B"};
+    saw.criteria = {"C"};
+    saw.types = {CriterionType::Cost};
+    saw.weights = {{"A"}, {"1 2 3"}};
+    saw.ratings = {{{"MB"}, {"5"}}, {{"B"}, {"(1, 2, 3)"}}};
+    saw.conventions = {{"agregacion", "media"}, {"redondeo", "2"}};
+    PageGrids ahp;
+    ahp.method = Method::Ahp;
+    ahp.criteria = {"C1", "C2", "C3"};
+    ahp.comparisons = {{{"3", "1/5"}, {"1;2;3"}}};
+    ahp.conventions = {{"redondeo", ""}};
+    PageGrids typedRounding = ahp;
+    typedRounding.conventions = {{"redondeo", "dos"}};
+    const std::vector<Case> cases = {
+        {saw, R"({"metodo":"saw","decisores":2,"alternativas":["A \"uno\"","B"],"criterios":["C"],)"
+              R"("tipos":["costo"],"pesos":[["A",["1","2","3"]]],"valoraciones":[[["MB","B"]],[["5",["1","2","3"]]]],)"
+              R"("convenios":{"agregacion":"media","redondeo":2}})"},
+        {ahp, R"({"metodo":"ahp","decisores":1,"criterios":["C1","C2","C3"],)"
+              R"("comparaciones":[["3","1/5"],[["1","2","3"]]],"convenios":{"redondeo":null}})"},
+        {typedRounding, R"({"metodo":"ahp","decisores":1,"criterios":["C1","C2","C3"],)"
+                        R"("comparaciones":[["3","1/5"],[["1","2","3"]]],"convenios":{"redondeo":"dos"}})"},
+    };
+    for (const Case& c : cases) EXPECT_EQ(ProblemLineOf(c.grids), c.line);
 }
 
 // Every cell that cannot be read is named; the first in the program's order
