@@ -357,7 +357,7 @@ try {
   // into the form as a teacher types it.
   const form = await driver.run(exerciseForm);
   const list = '{"X": ["1", "2", "3", "4"], "Y": ["5", "6", "7", "8"], "botones": ["Multiplicacion", "DEFUZY"], ' +
-    '"enunciado": "Calcule \\"X·Y\\" </textarea>\\u000a y su centroide."}\n' +
+    '"enunciado": "Calcule \\"X·Y\\" </textarea>\\n y su centroide."}\n' +
     '{"X": {"desde": -3, "hasta": 9, "decimales": 3}, "Y": {"desde": 0.5, "hasta": 6, "decimales": 2}, ' +
     '"botones": ["Division", "XZ", "Cuadrado", "DEFUZY", "Minimo"], "variantes": 40, "semilla": 11}\n';
   check(form.shown.form && !form.shown.text, "the list was not shown as a form: " + JSON.stringify(form.shown));
