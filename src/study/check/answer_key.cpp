@@ -34,31 +34,6 @@ std::string TextOf(double value, bool single) {
     return single ? NumberToText(static_cast<float>(value)).str() : NumberToText(value).str();
 }
 
-// Where a click's results are listed: Z's components, the operand Maximo or
-// Minimo copied, the centroid, or nowhere.
-enum class Computed { Z, CopiedOperand, Centroid, Nothing };
-
-Computed ComputedBy(ButtonId button) {
-    switch (button) {
-    case ButtonId::Add:
-    case ButtonId::Subtract:
-    case ButtonId::Multiply:
-    case ButtonId::Divide:
-    case ButtonId::Square:
-    case ButtonId::SquareRoot:
-        return Computed::Z;
-    case ButtonId::Maximum:
-    case ButtonId::Minimum:
-        return Computed::CopiedOperand;
-    case ButtonId::Defuzzify:
-        return Computed::Centroid;
-    case ButtonId::CopyZToX:
-    case ButtonId::CopyZToY:
-    case ButtonId::ClearOperands:
-        return Computed::Nothing;
-    }
-    return Computed::Nothing;
-}
 
 }  // namespace
 
@@ -137,6 +112,28 @@ void AnswerKey::Update(ButtonId button, const StepList& steps) {
     case ButtonId::ClearOperands:
         break;
     }
+}
+
+Computed ComputedBy(ButtonId button) {
+    switch (button) {
+    case ButtonId::Add:
+    case ButtonId::Subtract:
+    case ButtonId::Multiply:
+    case ButtonId::Divide:
+    case ButtonId::Square:
+    case ButtonId::SquareRoot:
+        return Computed::Z;
+    case ButtonId::Maximum:
+    case ButtonId::Minimum:
+        return Computed::CopiedOperand;
+    case ButtonId::Defuzzify:
+        return Computed::Centroid;
+    case ButtonId::CopyZToX:
+    case ButtonId::CopyZToY:
+    case ButtonId::ClearOperands:
+        return Computed::Nothing;
+    }
+    return Computed::Nothing;
 }
 
 std::string VerdictJson(const Verdict& verdict) {

@@ -24,6 +24,11 @@ struct Verdict {
     std::string_view slip;
 };
 
+// Where a click's results are listed: Z's components, the operand Maximo or
+// Minimo copied, the centroid, or nowhere.
+enum class Computed { Z, CopiedOperand, Centroid, Nothing };
+Computed ComputedBy(ButtonId button);
+
 // What the calculator computed for Z and Def, taken from the clicks' own
 // steps, with the results that well-known slips would have given instead.
 // A verdict for the page: {"reading": 0 empty, 1 not a number, 2 a number;

@@ -99,9 +99,8 @@ std::string Failure(const ClickRecord& click) {
 
 // The numbers and the choice a click asks for.
 void Ask(ExerciseClick& click, const MemoryControls& controls, const AnswerKey& key) {
-    switch (click.record.button->id) {
-    case ButtonId::Maximum:
-    case ButtonId::Minimum:
+    switch (ComputedBy(click.record.button->id)) {
+    case Computed::CopiedOperand:
         for (const Step& step : click.record.steps) {
             if ((step.name == step::kMeanX || step.name == step::kMeanY) && step.value) {
                 click.numbers.push_back({std::string(step.name), ShortestText(*step.value), *step.value, {}});
@@ -110,22 +109,15 @@ void Ask(ExerciseClick& click, const MemoryControls& controls, const AnswerKey& 
         }
         if (click.kept.empty()) click.kept = kBothEqual;
         return;
-    case ButtonId::Defuzzify: {
+    case Computed::Centroid: {
         const auto& def = key.Expected(4);
         click.numbers.push_back({std::string(BoxName(Box::Def)), std::string(controls.View(Box::Def)), def.value,
                                  def.slips});
         return;
     }
-    case ButtonId::CopyZToX:
-    case ButtonId::CopyZToY:
-    case ButtonId::ClearOperands:
+    case Computed::Nothing:
         return;
-    case ButtonId::Add:
-    case ButtonId::Subtract:
-    case ButtonId::Multiply:
-    case ButtonId::Divide:
-    case ButtonId::Square:
-    case ButtonId::SquareRoot:
+    case Computed::Z:
         break;
     }
     for (std::size_t i = 0; i < 4; ++i) {
