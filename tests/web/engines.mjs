@@ -364,9 +364,20 @@ function decisionSection(stepName, ...args) {
     const unmended = await solve();
     const marked = cell("ratings", 1, 2, 3).closest("td");
     const reason = marked.querySelector(".decision-motivo");
-    return { chen, reply, documents, judged, unmended, headers, marked: marked.classList.contains("ilegible"),
-      reason: reason ? reason.textContent : "", shown: reason !== null && reason.getClientRects().length > 0,
-      inSection: reason !== null && reason.closest("#decision") !== null,
+    const cellMark = { marked: marked.classList.contains("ilegible"), reason: reason ? reason.textContent : "",
+      shown: reason !== null && reason.getClientRects().length > 0,
+      inSection: reason !== null && reason.closest("#decision") !== null };
+    // Mended, then a name repeated: the name is marked where it stands.
+    typeIn(cell("ratings", 1, 2, 3), chen.ratings[1][2][3]);
+    const secondName = doc.querySelectorAll("#decision-alternativas input")[1];
+    secondName.value = chen.alternatives[0];
+    secondName.dispatchEvent(new Event("change"));
+    const renamed = await solve();
+    const nameReason = secondName.closest("li").querySelector(".decision-motivo");
+    const name = { unsolved: renamed === null, invalid: secondName.getAttribute("aria-invalid") === "true",
+      reason: nameReason ? nameReason.textContent : "" };
+    return { chen, reply, documents, judged, unmended, headers, name, marked: cellMark.marked,
+      reason: cellMark.reason, shown: cellMark.shown, inSection: cellMark.inSection,
       sentence: $("decision-frase").textContent };
   };
 
@@ -526,6 +537,11 @@ try {
   const badReason = JSON.parse(decide(JSON.stringify(badLine))).error;
   check(typed.unmended === null && typed.marked && typed.shown && typed.inSection && typed.reason === badReason,
     "a bad cell: " + JSON.stringify({ ...typed, chen: undefined, reply: undefined, documents: undefined }) + " against «" + badReason + "»");
+  const repeated = JSON.parse(chenLine);
+  repeated.alternativas[1] = repeated.alternativas[0];
+  const repeatedReason = JSON.parse(decide(JSON.stringify(repeated))).error;
+  check(typed.name.unsolved && typed.name.invalid && typed.name.reason === repeatedReason,
+    "a repeated name: " + JSON.stringify(typed.name) + " against «" + repeatedReason + "»");
   // A link: a scale of its own, crisp numbers and terms side by side.
   const linkLine = '{"metodo": "saw", "alternativas": ["Norte", "Sur <b>"], "criterios": ["coste", "calidad"], ' +
     '"tipos": ["costo", "beneficio"], "escala_valoraciones": {"bajo": [1, 2, 3, 4], "alto": [6, 7, 8, 9]}, ' +

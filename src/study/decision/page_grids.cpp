@@ -341,6 +341,19 @@ std::vector<UnreadCell> UnreadCells(const PageGrids& grids) {
             unread.push_back(std::move(at));
         }
     };
+    const auto checkNames = [&](std::string_view key, const std::vector<std::string>& names, GridTable table) {
+        std::vector<std::string> earlier;
+        for (std::size_t i = 0; i < names.size(); ++i) {
+            try {
+                CheckName(key, names[i], earlier);
+            } catch (const DecisionError& error) {
+                unread.push_back({table, 0, i, 0, error.what()});
+            }
+            earlier.push_back(names[i]);
+        }
+    };
+    if (grids.method != Method::Ahp) checkNames("alternativas", grids.alternatives, GridTable::Alternatives);
+    checkNames("criterios", grids.criteria, GridTable::Criteria);
     for (std::size_t d = 0; d < makers; ++d) {
         if (grids.method == Method::Ahp) {
             for (std::size_t i = 0; i + 1 < grids.criteria.size(); ++i) {
@@ -367,7 +380,7 @@ std::vector<UnreadCell> UnreadCells(const PageGrids& grids) {
 }
 
 std::string UnreadCellsJson(const std::vector<UnreadCell>& cells) {
-    static constexpr std::string_view kTables[] = {"weights", "ratings", "comparisons"};
+    static constexpr std::string_view kTables[] = {"weights", "ratings", "comparisons", "alternatives", "criteria"};
     std::string out;
     JsonWriter json(out);
     WriteList(json, cells, [&](const UnreadCell& cell) {

@@ -43,8 +43,9 @@ PageGrids GridsOfProblem(const Problem& problem);
 // them, any other a term or one number, as typed.
 std::string ProblemLineOf(const PageGrids& grids);
 
-// A cell that cannot be read, where it stands and why, in the program's own words.
-enum class GridTable { Weights, Ratings, Comparisons };
+// A cell or name that cannot be read, where it stands and why, in the
+// program's own words; a name's row is its place in its list.
+enum class GridTable { Weights, Ratings, Comparisons, Alternatives, Criteria };
 struct UnreadCell {
     GridTable table = GridTable::Ratings;
     std::size_t maker = 0;

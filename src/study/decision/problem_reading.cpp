@@ -88,12 +88,7 @@ std::vector<std::string> ReadNames(const JsonValue& root, std::string_view key, 
     std::vector<std::string> names;
     for (const JsonValue& item : value.items) {
         if (item.kind != Kind::String) throw DecisionError(limits);
-        if (item.text.find_first_not_of(" \t\r\n") == std::string::npos) {
-            throw DecisionError("un nombre de " + Quoted(key) + " está vacío");
-        }
-        for (const std::string& earlier : names) {
-            if (earlier == item.text) throw DecisionError(Quoted(item.text) + " se repite en " + Quoted(key));
-        }
+        CheckName(key, item.text, names);
         names.push_back(item.text);
     }
     return names;
@@ -233,6 +228,15 @@ void ReadComparisons(const JsonValue& root, Problem& problem, bool& fourComponen
 }
 
 }  // namespace
+
+void CheckName(std::string_view key, const std::string& name, const std::vector<std::string>& earlier) {
+    if (name.find_first_not_of(" \t\r\n") == std::string::npos) {
+        throw DecisionError("un nombre de " + Quoted(key) + " está vacío");
+    }
+    for (const std::string& before : earlier) {
+        if (before == name) throw DecisionError(Quoted(name) + " se repite en " + Quoted(key));
+    }
+}
 
 Entry ReadTableEntry(const JsonValue& value, const Scale& scale, ScaleRole role, const PlaceName& place,
                      bool& fourComponents) {

@@ -1,7 +1,9 @@
 #pragma once
 
 #include <cstddef>
+#include <string>
 #include <string_view>
+#include <vector>
 
 #include "study/decision/entry_reading.h"
 #include "study/decision/json_tree.h"
@@ -20,6 +22,10 @@ inline constexpr int kMaxDecisionMakers = 50;
 Problem ReadProblem(std::string_view line);
 // The same, from a problem already parsed (one held inside another line).
 Problem ReadProblem(const JsonValue& root);
+
+// One name of the list under `key` ("alternativas", "criterios"), after
+// `earlier` ones: refused when blank or repeated. Throws DecisionError.
+void CheckName(std::string_view key, const std::string& name, const std::vector<std::string>& earlier);
 
 // One decision maker's entry in a table of the role's: read as ReadEntry
 // reads it, then refused where the role forbids its value (a negative weight

@@ -77,6 +77,8 @@
   function nameRow(list, names, i, extra) {
     const box = element("input", { type: "text", value: names[i], autocomplete: "off", spellcheck: false });
     box.setAttribute("aria-label", (list === alternativesList ? "Alternativa " : "Criterio ") + (i + 1));
+    // Where the core's list of unread places finds a name that cannot be used.
+    Object.assign(box.dataset, { table: list === alternativesList ? "alternatives" : "criteria", maker: 0, row: i, column: 0 });
     box.addEventListener("change", () => {
       names[i] = box.value;
       drawGrids();
@@ -192,14 +194,14 @@
 
   // --- Solving -------------------------------------------------------------
   function markUnread(unread) {
-    for (const cell of grids.querySelectorAll("td.ilegible")) {
+    for (const cell of form.querySelectorAll(".ilegible")) {
       cell.classList.remove("ilegible");
       cell.querySelector("input").removeAttribute("aria-invalid");
       cell.querySelector("input").removeAttribute("aria-describedby");
       cell.querySelector(".decision-motivo").remove();
     }
     for (const bad of unread) {
-      const box = grids.querySelector(`input[data-table="${bad.table}"][data-maker="${bad.maker}"]` +
+      const box = form.querySelector(`input[data-table="${bad.table}"][data-maker="${bad.maker}"]` +
         `[data-row="${bad.row}"][data-column="${bad.column}"]`);
       if (box === null) continue;
       const reason = element("span", { className: "decision-motivo", textContent: bad.reason });

@@ -112,7 +112,7 @@ TEST(PageGrids, TheLineIsPackedJson) {
 
 // Every cell that cannot be read is named; the first in the program's order
 // with exactly the reason the program gives the whole line.
-TEST(PageGrids, UnreadCellsCarryTheProgramsReason) {
+TEST(PageGrids, UnreadCellsAndNamesCarryTheProgramsReason) {
     struct Case {
         std::string grids;
         std::size_t unread;
@@ -130,6 +130,9 @@ TEST(PageGrids, UnreadCellsCarryTheProgramsReason) {
         {R"({"method":"ahp","makers":1,"criteria":["C1","C2","C3"],
              "comparisons":[[["3","0"],["x"]]]})",
          2, GridTable::Comparisons, 0, 0, 2},
+        {R"({"method":"saw","makers":1,"alternatives":["A1","A1"],"criteria":[" ","C2"],
+             "types":["beneficio","beneficio"],"weights":[["A","M"]],"ratings":[[["B","R"],["B","R"]]]})",
+         2, GridTable::Alternatives, 0, 1, 0},
     };
     for (const Case& c : cases) {
         const PageGrids grids = ReadPageGrids(c.grids);
