@@ -39,6 +39,8 @@ enum class JudgedAgainst { Clicks, Exercise };
 // What the page says of a verdict for checked result `result`, e.g.
 // "ZI: coincide."; empty for an empty box.
 std::string VerdictSentence(std::size_t result, const Verdict& verdict, JudgedAgainst against);
+// The same for a value named otherwise, e.g. "CC de A1".
+std::string VerdictSentence(std::string_view judged, const Verdict& verdict, JudgedAgainst against);
 
 // What the calculator computed for Z and Def, taken from the clicks' own
 // steps, with the results that well-known slips would have given instead.
@@ -46,6 +48,7 @@ std::string VerdictSentence(std::size_t result, const Verdict& verdict, JudgedAg
 // "agrees"; "value", the calculator's text; "slip"; "compared": a number
 // was judged against a computed value; "sentence"}.
 std::string VerdictJson(std::size_t result, const Verdict& verdict, JudgedAgainst against);
+std::string VerdictJson(std::string_view judged, const Verdict& verdict, JudgedAgainst against);
 
 class AnswerKey {
 public:
