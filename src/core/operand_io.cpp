@@ -8,7 +8,6 @@
 #include "core/text_to_number.h"
 
 namespace trelvani {
-namespace {
 
 std::array<Box, 4> BoxesOf(Row row) {
     switch (row) {
@@ -21,8 +20,6 @@ std::array<Box, 4> BoxesOf(Row row) {
     }
     return {Box::ZI, Box::ZII, Box::ZIII, Box::ZIV};
 }
-
-}  // namespace
 
 double ReadDouble(const Controls& controls, Box box) { return TextToNumber(controls.Text(box)); }
 

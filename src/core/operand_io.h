@@ -1,5 +1,7 @@
 #pragma once
 
+#include <array>
+
 #include "core/controls.h"
 #include "core/steps.h"
 #include "core/trapezoidal_number.h"
@@ -8,6 +10,8 @@ namespace trelvani {
 
 // One of the three rows of four boxes.
 enum class Row { X, Y, Z };
+// The row's boxes, components 1 to 4.
+std::array<Box, 4> BoxesOf(Row row);
 
 double ReadDouble(const Controls& controls, Box box);
 // A fourth component is rounded to single as it is read; a magnitude

@@ -53,6 +53,10 @@ EMSCRIPTEN_KEEPALIVE int exercises_write(const char* list, std::size_t length, c
     g_messages.clear();
     const auto format = trelvani::ExerciseFormatNamed(formatName);
     if (!format) return 1;
+    if (decimals < 0 || decimals > trelvani::kMostDecimals) {
+        g_messages = trelvani::DecimalsLimitSentence();
+        return 1;
+    }
     auto lines = trelvani::ReadExerciseList(std::string_view(list, length));
     if (auto* reason = std::get_if<std::string>(&lines)) {
         g_messages = *reason;
@@ -106,11 +110,12 @@ EMSCRIPTEN_KEEPALIVE const char* exercises_fragment(const char* fragment, std::s
 }
 
 // A hand result judged against the exercise's last results, as the page's
-// core judges a click's: {"reading", "agrees", "value", "slip"}.
+// core judges a click's: {"reading", "agrees", "value", "slip", "sentence"}.
 EMSCRIPTEN_KEEPALIVE const char* exercises_check(const char* hand, std::size_t length, int result) {
     if (!g_exercise || result < 0 || static_cast<std::size_t>(result) >= trelvani::kCheckedResults) return Document("");
-    return Document(trelvani::VerdictJson(g_exercise->key.Judge(static_cast<std::size_t>(result),
-                                                                std::string_view(hand, length))));
+    const auto checked = static_cast<std::size_t>(result);
+    return Document(trelvani::VerdictJson(checked, g_exercise->key.Judge(checked, std::string_view(hand, length)),
+                                          trelvani::JudgedAgainst::Exercise));
 }
 
 // The exercise's last click as bytes, for the writer to lay out its steps.

@@ -16,6 +16,7 @@ import base64
 import hashlib
 import html.parser
 import io
+import json
 import os
 import re
 import subprocess
@@ -134,13 +135,17 @@ def base64_text(data):
 # The sections under the window are not needed for the first click: their
 # markup, their script and the writer module travel deflated too, a NUL
 # after each of the first two, and the page puts them in once the window is
-# ready.
+# ready. What their scripts take from the core's tables (formats, boxes,
+# limits) travels in their markup, as JSON that sections.js reads once.
+# A script element's text is not markup: kept ASCII by JSON's own escapes.
+sections_data = ('<script type="application/json" id="datos-secciones">' +
+                 safe_in_script(json.dumps(json.loads(from_table("data")), ensure_ascii=True)) + "</script>")
 study_script = minified("\n".join(read(path) for path in args.sections), "js")
 # Their style too: not a rule of it is read before the first click.
 study_css = minified(read(args.sections_style), "css")
 with tempfile.NamedTemporaryFile(suffix=".txt") as packed:
-    packed.write(("<style>" + study_css + "</style>" + ascii_markup(read(args.sections_markup)) + "\0" + study_script +
-                  "\0").encode("ascii"))
+    packed.write(("<style>" + study_css + "</style>" + ascii_markup(read(args.sections_markup)) + sections_data + "\0" +
+                  study_script + "\0").encode("ascii"))
     with open(args.writer_wasm, "rb") as f:
         packed.write(f.read())
     packed.flush()

@@ -128,10 +128,13 @@ EMSCRIPTEN_KEEPALIVE void trelvani_history_clear() { g_history.clear(); }
 
 // A hand result of `length` bytes judged against result `result` (ZI, ZII,
 // ZIII, ZIV, Def): {"reading": 0 empty, 1 not a number, 2 a number;
-// "agrees"; "value", the calculator's text; "slip"}.
+// "agrees"; "value", the calculator's text; "slip"; "sentence", what the
+// page says of it}.
 EMSCRIPTEN_KEEPALIVE const char* trelvani_check(int result, const char* hand, std::size_t length) {
     if (result < 0 || static_cast<std::size_t>(result) >= trelvani::kCheckedResults) return Returned("");
-    return Returned(trelvani::VerdictJson(g_key.Judge(static_cast<std::size_t>(result), std::string_view(hand, length))));
+    const auto checked = static_cast<std::size_t>(result);
+    return Returned(trelvani::VerdictJson(checked, g_key.Judge(checked, std::string_view(hand, length)),
+                                          trelvani::JudgedAgainst::Clicks));
 }
 
 // What the error box says for a runtime error.

@@ -7,6 +7,7 @@
 #include <string_view>
 
 #include "core/steps.h"
+#include "web/copy_format.h"
 #include "study/cuts/cut_writer.h"
 #include "study/history/history.h"
 #include "study/procedure/procedure_writer.h"
@@ -28,7 +29,10 @@ void WriteTexts(trelvani::JsonWriter& json, const std::vector<std::string>& text
     json.EndArray();
 }
 
-enum Format { kText = 0, kMarkdown = 1, kLatex = 2, kCsv = 3, kExercises = 4 };
+constexpr int kMarkdown = static_cast<int>(trelvani::CopyFormat::Markdown);
+constexpr int kLatex = static_cast<int>(trelvani::CopyFormat::Latex);
+constexpr int kCsv = static_cast<int>(trelvani::CopyFormat::Csv);
+constexpr int kExercises = static_cast<int>(trelvani::CopyFormat::Exercises);
 
 }  // namespace
 
@@ -75,7 +79,8 @@ __attribute__((export_name("writer_procedure_copy"))) const char* writer_procedu
 
 // The α-cuts and conventions, to draw: {"header", "rows", "sentences",
 // "conventions": [[name, value, users]], "curve": the exact cut at the 65
-// levels as numbers, null where it does not exist, "alphaUnread"}.
+// levels as numbers, null where it does not exist, "curveLegend" and
+// "curveDescription", what the plot writes of that curve, "alphaUnread"}.
 __attribute__((export_name("writer_cuts"))) const char* writer_cuts(const char* bytes, std::size_t size) {
     const trelvani::CutSection section = trelvani::CutSectionOf(trelvani::CutInputsFromBytes(std::string_view(bytes, size)));
     std::string out;
@@ -99,7 +104,9 @@ __attribute__((export_name("writer_cuts"))) const char* writer_cuts(const char* 
             json.Null();
         }
     }
-    json.EndArray().Key("alphaUnread").Bool(section.alphaUnread).EndObject();
+    json.EndArray().Key("curveLegend").String(trelvani::kExactHeading);
+    json.Key("curveDescription").String(trelvani::ExactCurveDescription(section));
+    json.Key("alphaUnread").Bool(section.alphaUnread).EndObject();
     return Returned(std::move(out));
 }
 

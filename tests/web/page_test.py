@@ -363,6 +363,21 @@ class Page(unittest.TestCase):
         self.assertEqual(errors.get_attribute("textContent"), "línea 2: X debe tener cuatro componentes")
         self.assertEqual(errors.get_attribute("aria-live"), "polite")
         self.assertEqual(self.browser.execute_script("return window.downloaded"), None)
+        # Decimals the quiz cannot take are refused before anything is written.
+        self.browser.execute_script("document.getElementById('ListaEjercicios').value = arguments[0];",
+                                    (folder / "lista.jsonl").read_text(encoding="utf-8"))
+        for decimals in ("16", "007", "1.5", "-1", ""):
+            with self.subTest(decimals=decimals):
+                self.browser.execute_script(
+                    "arguments[0].textContent = ''; document.getElementById('Decimales').value = arguments[1];",
+                    errors, decimals)
+                self.control("DescargarEjercicios").click()
+                self.assertEqual(errors.get_attribute("textContent"), "Decimales: un entero de 0 a 15.")
+                self.assertEqual(self.browser.execute_script("return window.downloaded"), None)
+        self.browser.execute_script("document.getElementById('Decimales').value = '15';")
+        self.control("DescargarEjercicios").click()
+        WebDriverWait(self.browser, 20).until(lambda b: b.execute_script("return window.downloaded") is not None)
+        self.browser.execute_script("window.downloaded = null; document.getElementById('Decimales').value = '2';")
         # An empty history says so and leaves the list as it was.
         before = self.control("ListaEjercicios").get_attribute("value")
         self.control("UsarHistorial").click()

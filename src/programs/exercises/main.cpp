@@ -132,7 +132,8 @@ int main(int argc, char** argv) {
             } else {
                 int decimals = -1;
                 const auto [end, error] = std::from_chars(value.data(), value.data() + value.size(), decimals);
-                if (error != std::errc() || end != value.data() + value.size() || decimals < 0 || decimals > 15) {
+                if (error != std::errc() || end != value.data() + value.size() || decimals < 0 ||
+                    decimals > trelvani::kMostDecimals) {
                     return Fail("--decimales necesita un entero de 0 a 15");
                 }
                 options.decimals = decimals;

@@ -136,11 +136,40 @@ Computed ComputedBy(ButtonId button) {
     return Computed::Nothing;
 }
 
-std::string VerdictJson(const Verdict& verdict) {
+std::string VerdictSentence(std::size_t result, const Verdict& verdict, JudgedAgainst against) {
+    return VerdictSentence(BoxName(kCheckedBoxes[result]), verdict, against);
+}
+
+std::string VerdictSentence(std::string_view judged, const Verdict& verdict, JudgedAgainst against) {
+    if (verdict.reading == HandReading::Empty) return "";
+    const bool exercise = against == JudgedAgainst::Exercise;
+    std::string sentence(judged);
+    if (verdict.reading == HandReading::NotANumber) return sentence.append(": no es un número.");
+    if (verdict.value.empty()) {
+        return sentence.append(exercise ? ": el ejercicio no lo pide." : ": la calculadora aún no lo ha calculado.");
+    }
+    sentence.append(verdict.agrees ? ": coincide" : ": no coincide");
+    // An exercise's results are not shown before the student asks for them.
+    if (exercise) {
+        sentence.append(".");
+    } else {
+        sentence.append("; la calculadora da \"").append(verdict.value).append("\".");
+    }
+    if (!verdict.slip.empty()) sentence.append(" ").append(verdict.slip);
+    return sentence;
+}
+
+std::string VerdictJson(std::size_t result, const Verdict& verdict, JudgedAgainst against) {
+    return VerdictJson(BoxName(kCheckedBoxes[result]), verdict, against);
+}
+
+std::string VerdictJson(std::string_view judged, const Verdict& verdict, JudgedAgainst against) {
     std::string out;
     JsonWriter json(out);
     json.BeginObject().Key("reading").Integer(static_cast<int>(verdict.reading)).Key("agrees").Bool(verdict.agrees);
-    json.Key("value").String(verdict.value).Key("slip").String(verdict.slip).EndObject();
+    json.Key("value").String(verdict.value).Key("slip").String(verdict.slip);
+    json.Key("compared").Bool(verdict.reading == HandReading::Number && !verdict.value.empty());
+    json.Key("sentence").String(VerdictSentence(judged, verdict, against)).EndObject();
     return out;
 }
 

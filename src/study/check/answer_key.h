@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "core/buttons.h"
+#include "core/controls.h"
 #include "core/steps.h"
 #include "study/check/hand_number.h"
 
@@ -14,6 +15,7 @@ namespace trelvani {
 
 // The results a student may check by hand: ZI, ZII, ZIII, ZIV and Def.
 inline constexpr std::size_t kCheckedResults = 5;
+inline constexpr std::array<Box, kCheckedResults> kCheckedBoxes = {Box::ZI, Box::ZII, Box::ZIII, Box::ZIV, Box::Def};
 
 struct Verdict {
     HandReading reading = HandReading::Empty;
@@ -29,11 +31,24 @@ struct Verdict {
 enum class Computed { Z, CopiedOperand, Centroid, Nothing };
 Computed ComputedBy(ButtonId button);
 
+// Who computed the results a hand result is judged against: the clicks made
+// in the window, whose results it shows, or an opened exercise's own run,
+// whose results stay hidden.
+enum class JudgedAgainst { Clicks, Exercise };
+
+// What the page says of a verdict for checked result `result`, e.g.
+// "ZI: coincide."; empty for an empty box.
+std::string VerdictSentence(std::size_t result, const Verdict& verdict, JudgedAgainst against);
+// The same for a value named otherwise, e.g. "CC de A1".
+std::string VerdictSentence(std::string_view judged, const Verdict& verdict, JudgedAgainst against);
+
 // What the calculator computed for Z and Def, taken from the clicks' own
 // steps, with the results that well-known slips would have given instead.
 // A verdict for the page: {"reading": 0 empty, 1 not a number, 2 a number;
-// "agrees"; "value", the calculator's text; "slip"}.
-std::string VerdictJson(const Verdict& verdict);
+// "agrees"; "value", the calculator's text; "slip"; "compared": a number
+// was judged against a computed value; "sentence"}.
+std::string VerdictJson(std::size_t result, const Verdict& verdict, JudgedAgainst against);
+std::string VerdictJson(std::string_view judged, const Verdict& verdict, JudgedAgainst against);
 
 class AnswerKey {
 public:

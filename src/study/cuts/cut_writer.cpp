@@ -59,8 +59,16 @@ std::string MeasureText(const Measure& measure) {
 
 std::vector<std::string> CutHeader(const CutSection& section) {
     std::vector<std::string> header = {"α", "X", "Y", "Z"};
-    if (HasExact(section)) header.emplace_back("exacto");
+    if (HasExact(section)) header.emplace_back(kExactHeading);
     return header;
+}
+
+std::string ExactCurveDescription(const CutSection& section) {
+    const std::vector<CutRow>& rows = section.report.rows;
+    // The table's first row is α = 0, its fifth α = 1.
+    if (!HasExact(section) || rows.size() < 5) return "";
+    return "; " + std::string(kExactHeading) + ", en trazos: corte " + CutText(rows[0].exact) + " en α = 0 y " +
+           CutText(rows[4].exact) + " en α = 1";
 }
 
 std::vector<std::vector<std::string>> CutRows(const CutSection& section) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "study/cuts/cut_section.h"
@@ -14,8 +15,12 @@ std::string CutText(const Cut& cut);
 std::string MeasureText(const Measure& measure);
 
 // The cells of the cuts table: α, X, Y, Z and, where the click has one,
-// the exact cut ("exacto").
+// the exact cut, headed kExactHeading (the plot's legend too).
+inline constexpr std::string_view kExactHeading = "exacto";
 std::vector<std::string> CutHeader(const CutSection& section);
+// The exact curve as the plot's description ends, after the operands:
+// "; exacto, en trazos: corte … en α = 0 y … en α = 1"; empty without one.
+std::string ExactCurveDescription(const CutSection& section);
 std::vector<std::vector<std::string>> CutRows(const CutSection& section);
 
 // How far Z is from the exact result, in one sentence; for Maximo and

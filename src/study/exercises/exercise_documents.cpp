@@ -1,6 +1,8 @@
 #include "study/exercises/exercise_documents.h"
 
 #include <algorithm>
+#include <array>
+#include <charconv>
 #include <cmath>
 
 #include "core/powers_of_ten.h"
@@ -117,6 +119,12 @@ std::string QuizNumber(std::string_view text) {
     if (text.starts_with("-.")) return std::string("-0").append(text.substr(1));
     if (text.starts_with(".")) return std::string("0").append(text);
     return std::string(text);
+}
+
+std::string DecimalsLimitSentence() {
+    std::array<char, 8> digits{};
+    const auto end = std::to_chars(digits.data(), digits.data() + digits.size(), kMostDecimals).ptr;
+    return "Decimales: un entero de 0 a " + std::string(digits.data(), end) + ".";
 }
 
 std::string Tolerance(int decimals) { return std::string("0.") + std::string(static_cast<std::size_t>(decimals), '0') + "5"; }

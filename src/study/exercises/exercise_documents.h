@@ -15,9 +15,15 @@ namespace trelvani {
 enum class ExerciseFormat { Latex, Markdown, Html, Moodle, Gift, Json };
 std::optional<ExerciseFormat> ExerciseFormatNamed(std::string_view name);
 
+// A quiz's tolerance is written to at most this many decimals: a double
+// holds no more.
+inline constexpr int kMostDecimals = 15;
+// What the page says of decimals it cannot take: "Decimales: un entero de 0 a 15."
+std::string DecimalsLimitSentence();
+
 struct DocumentOptions {
     bool key = false;
-    int decimals = 2;
+    int decimals = 2;  // 0 to kMostDecimals
     // With a base, each exercise's link under it: BASE#X=…&botones=….
     std::string linkBase;
 };

@@ -3,8 +3,8 @@
 (function () {
   "use strict";
   const sections = window.trelvaniSections;
-  const { page, add } = sections;
-  const JUDGED = ["ZI", "ZII", "ZIII", "ZIV", "Def"];
+  const { page, add, data } = sections;
+  const JUDGED = data.judged;
   const handBoxes = JUDGED.map((name) => document.getElementById("Mi" + name));
   const verdicts = document.getElementById("veredicto");
 
@@ -13,33 +13,21 @@
   // leaves it as it was says nothing of it.
   const items = JUDGED.map(() => document.createElement("li"));
 
-  function verdictOf(name, result) {
+  // The core's verdict and its sentence; null for an empty box.
+  function verdictOf(result) {
     // An exercise opened from a link is judged by its own run, and its
     // results are not shown.
     const exercise = sections.exercise;
     const verdict = JSON.parse(exercise !== null ? exercise.check(result, handBoxes[result].value) :
       page.withText(handBoxes[result].value,
         (pointer, length) => page.returned(page.core._trelvani_check(result, pointer, length))));
-    if (verdict.reading === 0) return null;
-    if (verdict.reading === 1) return { text: name + ": no es un número.", className: "" };
-    if (exercise !== null) {
-      if (verdict.value === "") return { text: name + ": el ejercicio no lo pide.", className: "" };
-      return {
-        text: name + ": " + (verdict.agrees ? "coincide." : "no coincide.") + (verdict.slip ? " " + verdict.slip : ""),
-        className: verdict.agrees ? "coincide" : "no-coincide",
-      };
-    }
-    if (verdict.value === "") return { text: name + ": la calculadora aún no lo ha calculado.", className: "" };
-    return {
-      text: name + ": " + (verdict.agrees ? "coincide" : "no coincide") + "; la calculadora da \"" + verdict.value +
-        "\"." + (verdict.slip ? " " + verdict.slip : ""),
-      className: verdict.agrees ? "coincide" : "no-coincide",
-    };
+    if (verdict.sentence === "") return null;
+    return { text: verdict.sentence, className: verdict.compared ? (verdict.agrees ? "coincide" : "no-coincide") : "" };
   }
 
   function judge(typedIn) {
-    JUDGED.forEach((name, result) => {
-      const verdict = verdictOf(name, result);
+    JUDGED.forEach((_, result) => {
+      const verdict = verdictOf(result);
       const item = items[result];
       if (verdict === null) {
         item.remove();

@@ -30,9 +30,9 @@
     return line;
   }
 
-  // The exact curve for the plot, kept from the last drawing, with the texts
-  // of its cuts at α = 0 and α = 1.
-  sections.exact = { curve: [], ends: [] };
+  // The exact curve for the plot, kept from the last drawing, with its
+  // legend and what the plot's description says of it.
+  sections.exact = { curve: [], legend: "", description: "" };
   let drawn = false;
 
   function draw(clicked) {
@@ -45,8 +45,7 @@
     conventions.replaceChildren(...cuts.conventions.map((cells) => row(cells, true)));
     alphaNotice.textContent = cuts.alphaUnread ? "No es un número entre 0 y 1." : "";
     alphaBox.setAttribute("aria-invalid", cuts.alphaUnread ? "true" : "false");
-    const exactColumn = cuts.header.indexOf("exacto");
-    sections.exact = { curve: cuts.curve, ends: exactColumn < 0 ? [] : [cuts.rows[0][exactColumn], cuts.rows[4][exactColumn]] };
+    sections.exact = { curve: cuts.curve, legend: cuts.curveLegend, description: cuts.curveDescription };
     for (const id of Object.keys(copyButtons)) document.getElementById(id).disabled = false;
   }
 

@@ -15,7 +15,8 @@
   const notice = document.getElementById("compartir-aviso");
   const fallback = document.getElementById("compartir-respaldo");
   const encoder = new TextEncoder();
-  const BOXES = ["XI", "XII", "XIII", "XIV", "YI", "YII", "YIII", "YIV"];
+  // X's boxes and then Y's, as the link reads and writes them.
+  const BOXES = sections.data.operands;
 
   // While an exercise is open, Comprobar asks it; null otherwise.
   sections.exercise = null;

@@ -3,7 +3,7 @@
 // inflates and compiles after the sections (the form needs it too).
 (function () {
   "use strict";
-  const { copy, exercisesModule } = window.trelvaniSections;
+  const { copy, exercisesModule, data } = window.trelvaniSections;
   const list = document.getElementById("ListaEjercicios");
   const format = document.getElementById("FormatoEjercicios");
   const key = document.getElementById("Solucionario");
@@ -20,8 +20,9 @@
   // The document for the list in `formatName`, or null after saying why not.
   async function written(formatName) {
     const places = decimals.value.trim();
-    if (!/^[0-9]{1,2}$/.test(places) || Number(places) > 15) {
-      messages.textContent = "Decimales: un entero de 0 a 15.";
+    if (!/^[0-9]+$/.test(places) || places.length > String(data.mostDecimals).length ||
+        Number(places) > data.mostDecimals) {
+      messages.textContent = data.decimalsLimit;
       return null;
     }
     let module;

@@ -74,8 +74,7 @@
     // What is drawn, for those who cannot see it; the caption is part of it.
     plot.setAttribute("aria-label", "Funciones de pertenencia de X, Y y Z. " + series.map((s, r) =>
       s.name + ": " + (operands[r] === null ? "sin dibujar, no se puede leer" : operands[r].join(", "))).join("; ") +
-      (exact.length === 0 ? "" : "; exacto, en trazos: corte " + sections.exact.ends[0] + " en α = 0 y " +
-        sections.exact.ends[1] + " en α = 1"));
+      (exact.length === 0 ? "" : sections.exact.description));
     series.forEach((s, r) => {
       const lx = left + 12 + r * 60;
       plot.appendChild(svg("line", { x1: lx, y1: 12, x2: lx + 18, y2: 12, stroke: s.colour, "stroke-width": 2.5 }));
@@ -97,7 +96,7 @@
   function drawExact(curve, x, y, legendAt) {
     plot.appendChild(svg("line", { x1: legendAt, y1: 12, x2: legendAt + 18, y2: 12, stroke: "#000",
       "stroke-width": 1.5, "stroke-dasharray": "4 3" }));
-    plot.appendChild(svg("text", { x: legendAt + 22, y: 16 }, "exacto"));
+    plot.appendChild(svg("text", { x: legendAt + 22, y: 16 }, sections.exact.legend));
     const last = curve.length - 1;
     const levels = curve.map((cut, k) => ({ cut, m: k / last }));
     const side = (end) => (level) => level.cut === null ? null : x(level.cut[end]) + "," + y(level.m);

@@ -21,10 +21,13 @@
     });
   }
 
+  // What the sections take from the core's tables, written into their
+  // markup as the page is built: the copies' formats, numbered as the writer
+  // module numbers them, the boxes, the results judged and the limits.
+  const data = JSON.parse(document.getElementById("datos-secciones").textContent);
   // The writer module lays out the steps and writes every copy, from what
-  // the page's core hands it as bytes; the formats are numbered as it
-  // numbers them.
-  const FORMAT = { text: 0, markdown: 1, latex: 2, csv: 3, exercises: 4 };
+  // the page's core hands it as bytes.
+  const FORMAT = data.formats;
   const decoder = new TextDecoder();
   let writer = null;
 
@@ -110,6 +113,8 @@
     // draw(clicked) runs in each frame after a change; clicked says a button was pressed.
     add: (draw) => drawers.push(draw),
   };
+
+  window.trelvaniSections.data = data;
 
   // Drawing starts once the writer is compiled; clicks made before then are
   // counted, and the core keeps them.

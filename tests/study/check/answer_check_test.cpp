@@ -154,5 +154,35 @@ TEST(AnswerCheck, TheKeyFollowsWhatEachClickComputed) {
     EXPECT_EQ(key.Judge(4, "9").value, " 9");
 }
 
+// What the page says of each verdict, byte for byte, for the window's clicks
+// and for an exercise's hidden results.
+TEST(AnswerCheck, VerdictSentencesNameTheResultAndWhatItAgreesWith) {
+    struct SentenceCase {
+        std::size_t result;
+        Verdict verdict;
+        JudgedAgainst against;
+        std::string_view sentence;
+    };
+    constexpr auto kClicks = JudgedAgainst::Clicks;
+    constexpr auto kExercise = JudgedAgainst::Exercise;
+    constexpr auto kNumber = HandReading::Number;
+    const SentenceCase cases[] = {
+        {0, {HandReading::Empty, false, " 1", ""}, kClicks, ""},
+        {4, {HandReading::Empty, false, "", ""}, kExercise, ""},
+        {1, {HandReading::NotANumber, false, " 1", ""}, kClicks, "ZII: no es un número."},
+        {4, {HandReading::NotANumber, false, "", ""}, kExercise, "Def: no es un número."},
+        {2, {kNumber, false, "", ""}, kClicks, "ZIII: la calculadora aún no lo ha calculado."},
+        {2, {kNumber, false, "", ""}, kExercise, "ZIII: el ejercicio no lo pide."},
+        {3, {kNumber, true, " .75", ""}, kClicks, "ZIV: coincide; la calculadora da \" .75\"."},
+        {3, {kNumber, true, " .75", ""}, kExercise, "ZIV: coincide."},
+        {0, {kNumber, false, "-2", "¿restó?"}, kClicks, "ZI: no coincide; la calculadora da \"-2\". ¿restó?"},
+        {0, {kNumber, false, "-2", "¿restó?"}, kExercise, "ZI: no coincide. ¿restó?"},
+        {4, {kNumber, false, " 9", ""}, kExercise, "Def: no coincide."},
+    };
+    for (const SentenceCase& c : cases) {
+        EXPECT_EQ(VerdictSentence(c.result, c.verdict, c.against), c.sentence) << c.sentence;
+    }
+}
+
 }  // namespace
 }  // namespace trelvani
