@@ -76,7 +76,7 @@ void WriteSolved(trelvani::JsonWriter& json, std::string_view line) {
         json.EndObject();
     }
     json.EndArray().EndObject();
-    json.Key("grids").Raw(decision::PageGridsJson(decision::GridsOfProblem(solved.problem)));
+    json.Key("grids").Raw(decision::PageGridsJson(decision::GridsOfLine(line)));
     json.Key("worked").String(decision::WorkedHtmlBody(decision::WorkedDocumentOf(solved.problem, solved.solution), 2));
     g_solved = std::move(solved);
 }
@@ -150,21 +150,24 @@ EMSCRIPTEN_KEEPALIVE const char* decision_document(const char* formatName, std::
 
 // A hand value for the final value `index` (in the chart's order), judged
 // to the digits written as the calculator's results are: a verdict as
-// VerdictJson writes it.
+// VerdictJson writes it, its sentence included.
 EMSCRIPTEN_KEEPALIVE const char* decision_check(const char* hand, std::size_t length, int index) {
     trelvani::Verdict verdict;
     trelvani::HandNumber written;
     verdict.reading = trelvani::ReadHandNumber(std::string_view(hand, length), written);
+    std::string judged;
     if (g_solved && index >= 0) {
         const decision::FinalValues final = decision::FinalValuesOf(g_solved->problem, g_solved->solution);
         if (static_cast<std::size_t>(index) < final.values.size()) {
+            judged = final.values[static_cast<std::size_t>(index)].name;
             const double value = final.values[static_cast<std::size_t>(index)].value;
             verdict.value = trelvani::ShortestText(value);
             verdict.agrees = verdict.reading == trelvani::HandReading::Number &&
                              trelvani::AgreesToWrittenDigits(written, trelvani::ExactDecimal(value));
         }
     }
-    return Returned(trelvani::VerdictJson(verdict));
+    // The value is not shown: "Ver la solución" shows it.
+    return Returned(trelvani::VerdictJson(judged, verdict, trelvani::JudgedAgainst::Exercise));
 }
 
 }  // extern "C"

@@ -386,8 +386,15 @@ function decisionSection(stepName, ...args) {
     await until(() => !$("decision-resultado").hidden || $("decision-error").textContent !== "");
     // "reason", not "error": WebDriver takes a value's "error" for its own.
     if ($("decision-resultado").hidden) return { reason: $("decision-error").textContent };
-    return { reply: await copiedJson(), first: doc.querySelector("#decision-rejillas input").value,
-      reason: $("decision-error").textContent };
+    const reply = await copiedJson();
+    const first = doc.querySelector("#decision-rejillas input").value;
+    // Solved again from the grids it filled: its own scale still reads its terms.
+    const before = $("decision-frase").textContent;
+    $("decision-frase").textContent = "";
+    $("decision-resolver").click();
+    const again = $("decision-frase").textContent === "" ? null : await copiedJson();
+    $("decision-frase").textContent = again === null ? before : $("decision-frase").textContent;
+    return { reply, first, again, reason: $("decision-error").textContent };
   };
 
   // Chen's example at a phone's width: the tables scroll in their own boxes.
@@ -552,7 +559,7 @@ try {
     return driver.run(decisionSection, "linked");
   };
   const linked = await opened(linkLine);
-  check(linked.reply === decide(linkLine) && linked.first === "A",
+  check(linked.reply === decide(linkLine) && linked.again === linked.reply && linked.first === "A",
     "a link's problem: " + JSON.stringify(linked) + "\n  native: " + decide(linkLine));
   const broken = '{"metodo": "saw", "alternativas": ["A1"]';
   const refused = await opened(broken);

@@ -188,6 +188,13 @@ PageGrids ReadPageGrids(std::string_view json) {
             grids.conventions.emplace_back(member.key, member.value.text);
         }
     }
+    if (const JsonValue* scales = root.Member("scales")) {
+        if (scales->kind != Kind::Object) Malformed("scales");
+        for (const JsonMember& member : scales->members) {
+            if (!RoleOfScaleKey(member.key)) Malformed("scales");
+            grids.scales.emplace_back(member.key, JsonText(member.value));
+        }
+    }
     return grids;
 }
 
@@ -213,6 +220,9 @@ std::string PageGridsJson(const PageGrids& grids) {
     WriteList(json, grids.comparisons, rows);
     json.Key("conventions").BeginObject();
     for (const auto& [key, word] : grids.conventions) json.Key(key).String(word);
+    json.EndObject();
+    json.Key("scales").BeginObject();
+    for (const auto& [key, text] : grids.scales) json.Key(key).Raw(text);
     json.EndObject().EndObject();
     return out;
 }
@@ -262,6 +272,16 @@ PageGrids GridsOfProblem(const Problem& problem) {
 
 // Packed, as the program's own replies are, so that the line the page shows
 // is the one a person would send it.
+PageGrids GridsOfLine(std::string_view line) {
+    const JsonValue root = ParseJson(line);
+    PageGrids grids = GridsOfProblem(ReadProblem(root));
+    for (const ScaleRole role : {ScaleRole::Weights, ScaleRole::Ratings, ScaleRole::Comparisons}) {
+        const std::string_view key = ScaleKey(role);
+        if (const JsonValue* scale = root.Member(key)) grids.scales.emplace_back(key, JsonText(*scale));
+    }
+    return grids;
+}
+
 std::string ProblemLineOf(const PageGrids& grids) {
     std::string out;
     JsonWriter json(out, JsonLayout::Compact);
@@ -302,6 +322,10 @@ std::string ProblemLineOf(const PageGrids& grids) {
         }
         json.EndArray();
     }
+    for (const auto& [key, text] : grids.scales) {
+        // Only the scales the method reads: a method changed since keeps the others aside.
+        if ((RoleOfScaleKey(key) == ScaleRole::Comparisons) == (grids.method == Method::Ahp)) json.Key(key).Raw(text);
+    }
     if (!grids.conventions.empty()) {
         json.Key("convenios").BeginObject();
         for (const auto& [key, word] : grids.conventions) {
@@ -329,13 +353,31 @@ std::vector<UnreadCell> UnreadCells(const PageGrids& grids) {
     const auto decisor = [&](std::size_t d) {
         return grids.makers == 1 ? std::string() : ", decisor " + std::to_string(d + 1);
     };
+    // The scale each role's cells are read with; none when the problem's own
+    // cannot be read (solving then says why).
+    std::string givenScales;
+    JsonWriter scalesJson(givenScales);
+    scalesJson.BeginObject();
+    for (const auto& [key, text] : grids.scales) scalesJson.Key(key).Raw(text);
+    scalesJson.EndObject();
+    const auto scaleOf = [&](ScaleRole role) -> std::optional<Scale> {
+        try {
+            return ReadScale(ParseJson(givenScales), role);
+        } catch (const DecisionError&) {
+            return std::nullopt;
+        }
+    };
+    const std::optional<Scale> scales[] = {scaleOf(ScaleRole::Weights), scaleOf(ScaleRole::Ratings),
+                                           scaleOf(ScaleRole::Comparisons)};
     const auto check = [&](ScaleRole role, const std::string& typed, const std::string& place, UnreadCell at) {
+        const std::optional<Scale>& scale = scales[static_cast<std::size_t>(role)];
+        if (!scale) return;
         std::string entry;
         JsonWriter json(entry);
         WriteEntry(json, typed);
         bool fourComponents = false;
         try {
-            ReadTableEntry(ParseJson(entry), DefaultScale(role), role, [&] { return place; }, fourComponents);
+            ReadTableEntry(ParseJson(entry), *scale, role, [&] { return place; }, fourComponents);
         } catch (const DecisionError& error) {
             at.reason = error.what();
             unread.push_back(std::move(at));

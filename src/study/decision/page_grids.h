@@ -28,6 +28,9 @@ struct PageGrids {
     std::vector<std::vector<std::vector<std::string>>> ratings;
     std::vector<std::vector<std::vector<std::string>>> comparisons;
     std::vector<std::pair<std::string, std::string>> conventions;
+    // A shared problem's own scales, by key, as JSON text: kept while its
+    // grids are edited, so its terms keep meaning what they meant.
+    std::vector<std::pair<std::string, std::string>> scales;
 };
 
 // Throws DecisionError when the page's JSON is not of that shape.
@@ -37,6 +40,8 @@ std::string PageGridsJson(const PageGrids& grids);
 // The grids as the page fills them from a problem: its names and entries as
 // given, an entry of three or four numbers written "a; b; c".
 PageGrids GridsOfProblem(const Problem& problem);
+// The same from a problem line, with the scales it gives. Throws DecisionError.
+PageGrids GridsOfLine(std::string_view line);
 
 // The problem line trelvani-decision reads, from the grids: a cell holding
 // numbers apart ("5; 7; 9", "5 7 9 10", "(0,5, 0,7, 0,9)") is a list of

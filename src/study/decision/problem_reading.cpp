@@ -113,36 +113,6 @@ std::vector<CriterionType> ReadTypes(const JsonValue& root, std::size_t criteria
     return types;
 }
 
-// A built-in scale by name, or an object of term → 3 or 4 numbers.
-Scale ReadScale(const JsonValue& root, ScaleRole role) {
-    const std::string_view key = ScaleKey(role);
-    const JsonValue* value = root.Member(key);
-    if (value == nullptr) return DefaultScale(role);
-    if (value->kind == Kind::String) {
-        if (auto scale = BuiltInScale(role, value->text)) return *scale;
-        const std::string known = role == ScaleRole::Comparisons ? "saaty" : "chen";
-        throw DecisionError("escala desconocida en " + Quoted(key) + ": " + Quoted(value->text) + " (" + known +
-                            ", o un objeto de términos)");
-    }
-    if (value->kind != Kind::Object || value->members.empty()) {
-        throw DecisionError(Quoted(key) + " debe ser el nombre de una escala o un objeto de términos");
-    }
-    Scale scale;
-    for (const auto& member : value->members) {
-        // Named, not bound: a lambda below captures it.
-        const std::string& term = member.key;
-        const auto& numbers = member.value;
-        if (term.find_first_not_of(" \t\r\n") == std::string::npos) {
-            throw DecisionError(Quoted(key) + ": un término está vacío");
-        }
-        if (FindTerm(scale, term) != nullptr) throw DecisionError(Quoted(key) + ": " + Quoted(term) + " se repite");
-        const PlaceName place = [&] { return Quoted(key) + ", " + Quoted(term); };
-        std::string text;
-        const Fuzzy fuzzy = ReadFuzzyArray(numbers, place, text);
-        scale.terms.push_back({term, "", fuzzy, numbers.items.size() == 4});
-    }
-    return scale;
-}
 
 // What kind of entries a table holds, for its messages and checks.
 struct Table {
@@ -228,6 +198,36 @@ void ReadComparisons(const JsonValue& root, Problem& problem, bool& fourComponen
 }
 
 }  // namespace
+
+Scale ReadScale(const JsonValue& root, ScaleRole role) {
+    const std::string_view key = ScaleKey(role);
+    const JsonValue* value = root.Member(key);
+    if (value == nullptr) return DefaultScale(role);
+    if (value->kind == Kind::String) {
+        if (auto scale = BuiltInScale(role, value->text)) return *scale;
+        const std::string known = role == ScaleRole::Comparisons ? "saaty" : "chen";
+        throw DecisionError("escala desconocida en " + Quoted(key) + ": " + Quoted(value->text) + " (" + known +
+                            ", o un objeto de términos)");
+    }
+    if (value->kind != Kind::Object || value->members.empty()) {
+        throw DecisionError(Quoted(key) + " debe ser el nombre de una escala o un objeto de términos");
+    }
+    Scale scale;
+    for (const auto& member : value->members) {
+        // Named, not bound: a lambda below captures it.
+        const std::string& term = member.key;
+        const auto& numbers = member.value;
+        if (term.find_first_not_of(" \t\r\n") == std::string::npos) {
+            throw DecisionError(Quoted(key) + ": un término está vacío");
+        }
+        if (FindTerm(scale, term) != nullptr) throw DecisionError(Quoted(key) + ": " + Quoted(term) + " se repite");
+        const PlaceName place = [&] { return Quoted(key) + ", " + Quoted(term); };
+        std::string text;
+        const Fuzzy fuzzy = ReadFuzzyArray(numbers, place, text);
+        scale.terms.push_back({term, "", fuzzy, numbers.items.size() == 4});
+    }
+    return scale;
+}
 
 void CheckName(std::string_view key, const std::string& name, const std::vector<std::string>& earlier) {
     if (name.find_first_not_of(" \t\r\n") == std::string::npos) {

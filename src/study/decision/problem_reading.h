@@ -23,6 +23,11 @@ Problem ReadProblem(std::string_view line);
 // The same, from a problem already parsed (one held inside another line).
 Problem ReadProblem(const JsonValue& root);
 
+// The scale of a role's table: the built-in one named under its key, an
+// object of term → 3 or 4 numbers, or the default when the key is absent.
+// Throws DecisionError.
+Scale ReadScale(const JsonValue& root, ScaleRole role);
+
 // One name of the list under `key` ("alternativas", "criterios"), after
 // `earlier` ones: refused when blank or repeated. Throws DecisionError.
 void CheckName(std::string_view key, const std::string& name, const std::vector<std::string>& earlier);

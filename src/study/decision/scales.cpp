@@ -115,4 +115,11 @@ std::string_view ScaleKey(ScaleRole role) {
     return "escala_comparaciones";
 }
 
+std::optional<ScaleRole> RoleOfScaleKey(std::string_view key) {
+    for (const ScaleRole role : {ScaleRole::Weights, ScaleRole::Ratings, ScaleRole::Comparisons}) {
+        if (ScaleKey(role) == key) return role;
+    }
+    return std::nullopt;
+}
+
 }  // namespace trelvani::decision

@@ -25,5 +25,7 @@ std::string ScaleDescription(ScaleRole role, const Scale& scale);
 
 // The JSON key that chooses the role's scale: "escala_pesos", …
 std::string_view ScaleKey(ScaleRole role);
+// The role whose scale a problem gives under `key`, if any.
+std::optional<ScaleRole> RoleOfScaleKey(std::string_view key);
 
 }  // namespace trelvani::decision

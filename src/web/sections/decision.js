@@ -69,7 +69,7 @@
     return JSON.stringify({
       method: problem.method, makers: problem.makers, alternatives: problem.alternatives,
       criteria: problem.criteria, types: problem.types, weights: problem.weights, ratings: problem.ratings,
-      comparisons: problem.comparisons, conventions: chosen,
+      comparisons: problem.comparisons, conventions: chosen, scales: problem.scales,
     });
   }
 
@@ -301,7 +301,7 @@
     problem = {
       method: gridsFilled.method, makers: gridsFilled.makers, alternatives: gridsFilled.alternatives,
       criteria: gridsFilled.criteria, types: gridsFilled.types, weights: gridsFilled.weights,
-      ratings: gridsFilled.ratings, comparisons: gridsFilled.comparisons,
+      ratings: gridsFilled.ratings, comparisons: gridsFilled.comparisons, scales: gridsFilled.scales,
     };
     drawAll(gridsFilled.conventions);
   }
@@ -373,14 +373,8 @@
     });
     const judge = () => {
       const said = JSON.parse(call("decision_check", $("decision-mano").value, Number(valueSelect.value)));
-      const name = valueSelect.selectedOptions[0].textContent;
-      verdict.className = "";
-      if (said.reading === 0) verdict.textContent = "";
-      else if (said.reading === 1) verdict.textContent = name + ": no es un número.";
-      else {
-        verdict.textContent = name + ": " + (said.agrees ? "coincide." : "no coincide.");
-        verdict.className = said.agrees ? "coincide" : "no-coincide";
-      }
+      verdict.textContent = said.sentence;
+      verdict.className = said.compared ? (said.agrees ? "coincide" : "no-coincide") : "";
     };
     $("decision-comprobar").addEventListener("click", judge);
     $("decision-ver").addEventListener("click", () => { values.hidden = false; });

@@ -21,7 +21,7 @@ using Json = nlohmann::ordered_json;
 
 // The grids a problem fills in, sent back by the page and read again.
 std::string LineThroughGrids(std::string_view line) {
-    return ProblemLineOf(ReadPageGrids(PageGridsJson(GridsOfProblem(ReadProblem(line)))));
+    return ProblemLineOf(ReadPageGrids(PageGridsJson(GridsOfLine(line))));
 }
 
 TEST(PageGrids, AProblemThroughTheGridsGetsTheSameReply) {
@@ -35,6 +35,10 @@ TEST(PageGrids, AProblemThroughTheGridsGetsTheSameReply) {
         R"({"metodo": "saw", "decisores": 2, "alternativas": ["x", "y"], "criterios": ["c"],
             "pesos": [["A", "M"]], "valoraciones": [[["B", [1, 2, 3]]], [["R", "5"]]],
             "convenios": {"agregacion": "extremos", "desborrosificacion": "media-graduada", "redondeo": 2}})",
+        // A scale of its own whose terms share the built-in ones' letters.
+        R"({"metodo": "saw", "alternativas": ["x", "y"], "criterios": ["c", "d"],
+            "escala_valoraciones": {"B": [7, 8, 9], "MB": [9, 9.5, 10]}, "escala_pesos": "chen",
+            "pesos": ["A", "M"], "valoraciones": [["B", "MB"], ["MB", [1, 2, 3]]]})",
         R"({"metodo": "ahp", "decisores": 2, "criterios": ["C1", "C2", "C3"],
             "comparaciones": [[["3", "1/5"], ["5", [1, 2, 3]]], [["1/3", "1"]]],
             "convenios": {"agregacion": "media", "desborrosificacion": "media"}})",
