@@ -147,9 +147,9 @@ function pageChecks() {
   }, 50)));
 }
 
-// A teacher's list typed into the form (added, duplicated, moved, removed):
-// what the text view holds then, and how a box is named.
-function exerciseForm() {
+// The section "Ejercicios" driven as a teacher drives it; `stepName` says
+// which of its steps.
+function exerciseSection(stepName, ...args) {
   const byId = (id) => document.getElementById(id);
   const rows = () => byId("ejercicios-filas").children;
   const type = (element, value) => {
@@ -157,100 +157,97 @@ function exerciseForm() {
     element.dispatchEvent(new Event("input", { bubbles: true }));
   };
   const boxes = (n, operand) => [...rows()[n].querySelectorAll(`[data-operando="${operand}"] .casilla`)];
-  const fill = (n, operand, mode, values) => {
-    type(rows()[n].querySelector(`[data-operando="${operand}"] .modo`), mode);
-    const group = rows()[n].querySelector(`[data-operando="${operand}"]`);
-    const places = mode === "boxes" ? [...group.querySelectorAll(".casilla")] :
-      [".desde", ".hasta", ".decimales"].map((field) => group.querySelector(field));
-    values.forEach((value, i) => type(places[i], value));
-  };
-  const press = (n, ...names) => names.forEach((name) => {
-    rows()[n].querySelector(".boton-nuevo").value = name;
-    rows()[n].querySelector(".anadir-boton").click();
-  });
-  const act = (n, name) => rows()[n].querySelector("." + name).click();
-  return new Promise((resolve, reject) => {
-    let waited = 0;
-    const poll = () => {
-      if (!byId("EditarComoTexto").disabled) return resolve();
-      if ((waited += 50) > 20000) return reject(new Error("the form never came"));
-      setTimeout(poll, 50);
+  const steps = {};
+
+  // A teacher's list typed into the form (added, duplicated, moved, removed):
+  // what the text view holds then, and how a box is named.
+  steps.form = function () {
+    const fill = (n, operand, mode, values) => {
+      type(rows()[n].querySelector(`[data-operando="${operand}"] .modo`), mode);
+      const group = rows()[n].querySelector(`[data-operando="${operand}"]`);
+      const places = mode === "boxes" ? [...group.querySelectorAll(".casilla")] :
+        [".desde", ".hasta", ".decimales"].map((field) => group.querySelector(field));
+      values.forEach((value, i) => type(places[i], value));
     };
-    poll();
-  }).then(() => {
-    const shown = { form: !byId("ejercicios-formulario").hidden, text: !byId("ejercicios-texto").hidden };
-    type(byId("ListaEjercicios"), "");
-    byId("AnadirEjercicio").click();
-    fill(0, "x", "boxes", ["1", "2", "3", "4"]);
-    fill(0, "y", "boxes", ["5", "6", "7", "8"]);
-    press(0, "Multiplicacion", "Suma", "DEFUZY");
-    rows()[0].querySelectorAll(".quitar-boton")[1].click();
-    type(rows()[0].querySelector(".enunciado"), 'Calcule "X·Y" </textarea>\n y su centroide.');
-    byId("AnadirEjercicio").click();
-    fill(1, "x", "range", ["-3", "9", "3"]);
-    fill(1, "y", "range", ["0,5", "6", "2"]);
-    press(1, "Division", "XZ", "Cuadrado", "DEFUZY", "Minimo");
-    type(rows()[1].querySelector(".cuantas"), "40");
-    type(rows()[1].querySelector(".semilla"), "11");
-    act(0, "duplicar");
-    act(1, "bajar");
-    const afterMove = byId("ListaEjercicios").value;
-    act(2, "quitar");
-    return { shown, typed: byId("ListaEjercicios").value, afterMove, label: boxes(0, "x")[0].getAttribute("aria-label") };
-  });
-}
-
-// The text view edited: the form follows, keeping what it cannot show; then
-// one row edited in the form.
-function exerciseTextEdited(typedLines) {
-  const byId = (id) => document.getElementById(id);
-  const rows = () => byId("ejercicios-filas").children;
-  const type = (element, value) => {
-    element.value = value;
-    element.dispatchEvent(new Event("input", { bubbles: true }));
+    const press = (n, ...names) => names.forEach((name) => {
+      rows()[n].querySelector(".boton-nuevo").value = name;
+      rows()[n].querySelector(".anadir-boton").click();
+    });
+    const act = (n, name) => rows()[n].querySelector("." + name).click();
+    return new Promise((resolve, reject) => {
+      let waited = 0;
+      const poll = () => {
+        if (!byId("EditarComoTexto").disabled) return resolve();
+        if ((waited += 50) > 20000) return reject(new Error("the form never came"));
+        setTimeout(poll, 50);
+      };
+      poll();
+    }).then(() => {
+      const shown = { form: !byId("ejercicios-formulario").hidden, text: !byId("ejercicios-texto").hidden };
+      type(byId("ListaEjercicios"), "");
+      byId("AnadirEjercicio").click();
+      fill(0, "x", "boxes", ["1", "2", "3", "4"]);
+      fill(0, "y", "boxes", ["5", "6", "7", "8"]);
+      press(0, "Multiplicacion", "Suma", "DEFUZY");
+      rows()[0].querySelectorAll(".quitar-boton")[1].click();
+      type(rows()[0].querySelector(".enunciado"), 'Calcule "X·Y" </textarea>\n y su centroide.');
+      byId("AnadirEjercicio").click();
+      fill(1, "x", "range", ["-3", "9", "3"]);
+      fill(1, "y", "range", ["0,5", "6", "2"]);
+      press(1, "Division", "XZ", "Cuadrado", "DEFUZY", "Minimo");
+      type(rows()[1].querySelector(".cuantas"), "40");
+      type(rows()[1].querySelector(".semilla"), "11");
+      act(0, "duplicar");
+      act(1, "bajar");
+      const afterMove = byId("ListaEjercicios").value;
+      act(2, "quitar");
+      return { shown, typed: byId("ListaEjercicios").value, afterMove, label: boxes(0, "x")[0].getAttribute("aria-label") };
+    });
   };
-  const boxes = (n, operand) => [...rows()[n].querySelectorAll(`[data-operando="${operand}"] .casilla`)];
-  type(byId("ListaEjercicios"), typedLines);
-  const read = [...rows()].map((row, n) => ({
-    x: boxes(n, "x").map((box) => box.value),
-    reason: row.querySelector(".motivo").hidden ? "" : row.querySelector(".razon").textContent,
-  }));
-  type(rows()[2].querySelector(".enunciado"), "Otra vez.");
-  return { read, edited: byId("ListaEjercicios").value };
-}
 
-// What the page brings back after a reload: the list and the form's rows.
-function exerciseListKept() {
-  const byId = (id) => document.getElementById(id);
-  return new Promise((resolve) => {
-    const poll = () => byId("EditarComoTexto")?.disabled === false ? resolve() : setTimeout(poll, 50);
-    poll();
-  }).then(() => ({ list: byId("ListaEjercicios").value, rows: byId("ejercicios-filas").children.length }));
-}
+  // The text view edited: the form follows, keeping what it cannot show; then
+  // one row edited in the form.
+  steps.textEdited = function (typedLines) {
+    type(byId("ListaEjercicios"), typedLines);
+    const read = [...rows()].map((row, n) => ({
+      x: boxes(n, "x").map((box) => box.value),
+      reason: row.querySelector(".motivo").hidden ? "" : row.querySelector(".razon").textContent,
+    }));
+    type(rows()[2].querySelector(".enunciado"), "Otra vez.");
+    return { read, edited: byId("ListaEjercicios").value };
+  };
 
-// Lines added from elsewhere (the decision section's "Añadir al listado"),
-// "Guardar lista", and a browser that keeps nothing more: it says so, and
-// the list on screen stays.
-function exerciseLinesAdded(decisionLine) {
-  const byId = (id) => document.getElementById(id);
-  const rows = () => byId("ejercicios-filas").children;
-  window.trelvaniSections.addExerciseLine(decisionLine);
-  window.trelvaniSections.addExerciseLine("{no es JSON");
-  const last = rows()[rows().length - 2];
-  const added = { rows: rows().length, summary: last.querySelector(".resumen").textContent,
-    text: byId("ListaEjercicios").value.split("\n").slice(-3) };
-  let saved = null;
-  URL.createObjectURL = (blob) => { saved = blob; return "blob:x"; };
-  HTMLAnchorElement.prototype.click = function () { added.file = this.download; };
-  byId("GuardarLista").click();
-  const whenSaved = byId("ListaEjercicios").value;
-  Storage.prototype.setItem = () => { throw new DOMException("full", "QuotaExceededError"); };
-  const statement = last.querySelector(".enunciado");
-  statement.value = "Elija.";
-  statement.dispatchEvent(new Event("input", { bubbles: true }));
-  added.notKept = !byId("ejercicios-sin-guardar").hidden;
-  added.after = byId("ListaEjercicios").value.split("\n").slice(-3);
-  return saved.text().then((text) => ({ ...added, saved: text === whenSaved }));
+  // What the page brings back after a reload: the list and the form's rows.
+  steps.listKept = function () {
+    return new Promise((resolve) => {
+      const poll = () => byId("EditarComoTexto")?.disabled === false ? resolve() : setTimeout(poll, 50);
+      poll();
+    }).then(() => ({ list: byId("ListaEjercicios").value, rows: byId("ejercicios-filas").children.length }));
+  };
+
+  // Lines added from elsewhere (the decision section's "Añadir al listado"),
+  // "Guardar lista", and a browser that keeps nothing more: it says so, and
+  // the list on screen stays.
+  steps.linesAdded = function (decisionLine) {
+    window.trelvaniSections.addExerciseLine(decisionLine);
+    window.trelvaniSections.addExerciseLine("{no es JSON");
+    const last = rows()[rows().length - 2];
+    const added = { rows: rows().length, summary: last.querySelector(".resumen").textContent,
+      text: byId("ListaEjercicios").value.split("\n").slice(-3) };
+    let saved = null;
+    URL.createObjectURL = (blob) => { saved = blob; return "blob:x"; };
+    HTMLAnchorElement.prototype.click = function () { added.file = this.download; };
+    byId("GuardarLista").click();
+    const whenSaved = byId("ListaEjercicios").value;
+    Storage.prototype.setItem = () => { throw new DOMException("full", "QuotaExceededError"); };
+    const statement = last.querySelector(".enunciado");
+    statement.value = "Elija.";
+    statement.dispatchEvent(new Event("input", { bubbles: true }));
+    added.notKept = !byId("ejercicios-sin-guardar").hidden;
+    added.after = byId("ListaEjercicios").value.split("\n").slice(-3);
+    return saved.text().then((text) => ({ ...added, saved: text === whenSaved }));
+  };
+  return steps[stepName](...args);
 }
 
 // The list in the text view (or `list`, when given), written by the page's
@@ -472,7 +469,7 @@ try {
   // The exercise lists' module, compiled by this engine (on the hosted
   // edition, fetched), writes what the program writes, from a list typed
   // into the form as a teacher types it.
-  const form = await driver.run(exerciseForm);
+  const form = await driver.run(exerciseSection, "form");
   const list = '{"X": ["1", "2", "3", "4"], "Y": ["5", "6", "7", "8"], "botones": ["Multiplicacion", "DEFUZY"], ' +
     '"enunciado": "Calcule \\"X·Y\\" </textarea>\\n y su centroide."}\n' +
     '{"X": {"desde": -3, "hasta": 9, "decimales": 3}, "Y": {"desde": 0.5, "hasta": 6, "decimales": 2}, ' +
@@ -489,18 +486,18 @@ try {
   // The text view edited, then one row in the form: the lines typed as text
   // stay byte for byte, here and after a reload.
   const typedLine = '{"Y":[5,6,7,8.50] ,"X": ["1", "2", "3", "4"],"botones":["Suma"]}';
-  const text = await driver.run(exerciseTextEdited, typedLine + '\n\n{"botones": ["Sumar"]}\n{"botones": ["Maximo"]}');
+  const text = await driver.run(exerciseSection, "textEdited", typedLine + '\n\n{"botones": ["Sumar"]}\n{"botones": ["Maximo"]}');
   check(JSON.stringify(text.read) === JSON.stringify([{ x: ["1", "2", "3", "4"], reason: "" },
     { x: ["", "", "", ""], reason: "botón desconocido: Sumar" }, { x: ["", "", "", ""], reason: "" }]),
   "the text view's lines in the form: " + JSON.stringify(text.read));
   const edited = typedLine + '\n{"botones": ["Sumar"]}\n{"botones": ["Maximo"], "enunciado": "Otra vez."}\n';
   check(text.edited === edited, "after the form's edit the text is " + JSON.stringify(text.edited));
   await load(driver, served + "/sitio/");
-  const kept = await driver.run(exerciseListKept);
+  const kept = await driver.run(exerciseSection, "listKept");
   check(kept.list === edited && kept.rows === 3, "after a reload: " + JSON.stringify(kept));
   const decisionLine = '{"decision": {"metodo": "saw", "alternativas": ["<b>A1</b>", "A2"], "criterios": ["C1"], ' +
     '"pesos": ["A"], "valoraciones": [["B"], [[5, 7.50, 9]]]}}';
-  const added = await driver.run(exerciseLinesAdded, decisionLine);
+  const added = await driver.run(exerciseSection, "linesAdded", decisionLine);
   // WebKit's driver hands objects back with their keys in an order of its own.
   const sorted = (object) => JSON.stringify(object, Object.keys(object).sort());
   check(sorted(added) === sorted({ rows: 5,
