@@ -111,7 +111,7 @@ BENCHMARK(BM_to_chars_single_7);
 int main(int argc, char** argv) {
     for (const auto& button : trelvani::kButtons) {
         benchmark::RegisterBenchmark(("BM_Click/" + std::string(button.name)).c_str(), BM_Click,
-                                     button.handler);
+                                     trelvani::HandlerOf(button.id));
     }
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();

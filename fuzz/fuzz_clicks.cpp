@@ -24,7 +24,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             const auto& button = trelvani::kButtons[op % trelvani::kButtons.size()];
             const trelvani::MemoryControls before = controls;
             trelvani::StepList steps;
-            const auto error = trelvani::RunClick(button.handler, controls, &steps);
+            const auto error = trelvani::RunClick(trelvani::HandlerOf(button.id), controls, &steps);
             if (auto problem = trelvani::testing::CheckClick(button.name, before, controls, error, steps)) {
                 std::fprintf(stderr, "%s\n", problem->c_str());
                 std::abort();
