@@ -6,7 +6,7 @@
 // one round can land far from the others. Then one click's time inside the
 // page.
 // With --emptied, a copy of the page with what it reads only after the first
-// click (the sections and the exercise lists' module) left out joins the
+// click (the sections and the study module) left out joins the
 // alternation: what the page's own start costs, apart from carrying them.
 // Usage: node bench/web_bench.mjs TRELVANI_HTML [RUNS] [--against OTHER_HTML] [--emptied] [--rounds N]
 //          [--engine chromium|firefox]
@@ -50,7 +50,7 @@ if (emptied) {
   if (/^https?:/.test(page)) throw new Error("--emptied takes the page as a file");
   const copy = path.join(path.dirname(trivial), "vaciada.html");
   writeFileSync(copy, readFileSync(page, "utf8").replace(
-    /(<script id="(?:estudio|ejercicios-modulo)" type="application\/octet-stream">)[^<]*/g, "$1"));
+    /(<script id="(?:estudio|modulo-estudio)" type="application\/octet-stream">)[^<]*/g, "$1"));
   others.push(["emptied", copy, "without what comes after the first click"]);
 }
 

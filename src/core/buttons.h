@@ -47,7 +47,7 @@ const Button& ButtonOf(ButtonId id);
 const Button* ButtonNamed(std::string_view name);
 
 // The handler a click of the button runs. Not in the table: code that only
-// names buttons, such as the page's writer module, links no handler.
+// names buttons, such as the byte codec between the page's modules, links no handler.
 ClickHandler HandlerOf(ButtonId id);
 
 // Runs one click. A runtime error comes back as a value, with every box and

@@ -5,6 +5,8 @@
 #include <limits>
 #include <cstring>
 
+#include "core/operand_io.h"
+
 namespace trelvani {
 namespace {
 
@@ -202,6 +204,25 @@ History HistoryFromBytes(std::string_view bytes) {
         history.push_back(std::move(entry));
     }
     return in.ok() ? history : History{};
+}
+
+std::string WindowTextsBytes(const Controls& controls, const Button* lastButton) {
+    ByteWriter out;
+    for (const Row row : {Row::X, Row::Y}) {
+        for (const Box box : BoxesOf(row)) out.Text(controls.Text(box));
+    }
+    out.Clicked(lastButton);
+    return out.Take();
+}
+
+WindowTexts WindowTextsFromBytes(std::string_view bytes) {
+    ByteReader in(bytes);
+    WindowTexts texts;
+    for (std::array<std::string, 4>* row : {&texts.x, &texts.y}) {
+        for (std::string& text : *row) text = in.Text();
+    }
+    texts.lastButton = in.Clicked();
+    return in.ok() ? texts : WindowTexts{};
 }
 
 }  // namespace trelvani

@@ -5,7 +5,7 @@
 
 namespace trelvani {
 
-// The copies the writer module writes, numbered as the page asks for them.
+// The copies the study module writes, numbered as the page asks for them.
 enum class CopyFormat { Text = 0, Markdown = 1, Latex = 2, Csv = 3, Exercises = 4 };
 
 struct NamedCopyFormat {

@@ -1,5 +1,5 @@
-// The section "Decisión multicriterio": what the page asks the exercise
-// module for. The grids and the link arrive as text; everything the page
+// The section "Decisión multicriterio": what the page asks the study module
+// for. The grids and the link arrive as text; everything the page
 // shows comes back composed, the program's reply among it byte for byte.
 #include <emscripten.h>
 
@@ -22,23 +22,19 @@
 #include "study/decision/ranking_sentence.h"
 #include "study/decision/reply.h"
 #include "text/json_writer.h"
+#include "web/returned_text.h"
 
 namespace {
 
 namespace decision = trelvani::decision;
+using trelvani::web::Returned;
 
-std::string g_returned;
 // The problem last solved, for its documents and for checking hand values.
 struct Solved {
     decision::Problem problem;
     decision::Solution solution;
 };
 std::optional<Solved> g_solved;
-
-const char* Returned(std::string text) {
-    g_returned = std::move(text);
-    return g_returned.data();
-}
 
 // Into the object `json` has open: "solved", "reply": the program's reply
 // line; "reason" when it is an error; once solved "sentence",
@@ -84,8 +80,6 @@ void WriteSolved(trelvani::JsonWriter& json, std::string_view line) {
 }  // namespace
 
 extern "C" {
-
-EMSCRIPTEN_KEEPALIVE std::size_t decision_length() { return g_returned.size(); }
 
 EMSCRIPTEN_KEEPALIVE const char* decision_description() { return Returned(decision::PageDescriptionJson()); }
 

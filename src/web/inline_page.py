@@ -38,9 +38,8 @@ arguments.add_argument("--sections-style", required=True)
 arguments.add_argument("--sections", required=True, nargs="+", help="the sections' scripts")
 arguments.add_argument("--core-glue", required=True, help="the core module's JavaScript")
 arguments.add_argument("--core-wasm", required=True)
-arguments.add_argument("--writer-wasm", required=True)
-arguments.add_argument("--exercises-glue", required=True, help="the exercise lists' module's JavaScript")
-arguments.add_argument("--exercises-wasm", required=True)
+arguments.add_argument("--study-glue", required=True, help="the study module's JavaScript")
+arguments.add_argument("--study-wasm", required=True)
 arguments.add_argument("--font", required=True, help="the comic font, cut down to the window's letters")
 arguments.add_argument("--node", required=True)
 arguments.add_argument("--window-markup", required=True, help="the tool that writes the window from the control table")
@@ -133,11 +132,11 @@ def base64_text(data):
 
 
 # The sections under the window are not needed for the first click: their
-# markup, their script and the writer module travel deflated too, a NUL
-# after each of the first two, and the page puts them in once the window is
-# ready. What their scripts take from the core's tables (formats, boxes,
-# limits) travels in their markup, as JSON that sections.js reads once.
-# A script element's text is not markup: kept ASCII by JSON's own escapes.
+# markup and their script travel deflated too, a NUL after each, and the
+# page puts them in once the window is ready. What their scripts take from
+# the core's tables (formats, boxes, limits) travels in their markup, as
+# JSON that sections.js reads once. A script element's text is not markup:
+# kept ASCII by JSON's own escapes.
 sections_data = ('<script type="application/json" id="datos-secciones">' +
                  safe_in_script(json.dumps(json.loads(from_table("data")), ensure_ascii=True)) + "</script>")
 study_script = minified("\n".join(read(path) for path in args.sections), "js")
@@ -146,20 +145,18 @@ study_css = minified(read(args.sections_style), "css")
 with tempfile.NamedTemporaryFile(suffix=".txt") as packed:
     packed.write(("<style>" + study_css + "</style>" + ascii_markup(read(args.sections_markup)) + sections_data + "\0" +
                   study_script + "\0").encode("ascii"))
-    with open(args.writer_wasm, "rb") as f:
-        packed.write(f.read())
     packed.flush()
-    study_packed = deflated(packed.name)
+    sections_packed = deflated(packed.name)
 
-# The exercise lists' module, its glue and then its WebAssembly after a NUL,
-# deflated together and read only when a teacher asks for a document.
-exercises_script = safe_in_script(minified(read(args.exercises_glue), "js"))
+# The study module, its glue and then its WebAssembly after a NUL, deflated
+# together and compiled once the window is idle.
+module_script = safe_in_script(minified(read(args.study_glue), "js"))
 with tempfile.NamedTemporaryFile(suffix=".bin") as packed:
-    packed.write(exercises_script.encode("ascii") + b"\0")
-    with open(args.exercises_wasm, "rb") as f:
+    packed.write(module_script.encode("ascii") + b"\0")
+    with open(args.study_wasm, "rb") as f:
         packed.write(f.read())
     packed.flush()
-    exercises_packed = deflated(packed.name)
+    module_packed = deflated(packed.name)
 
 page = ascii_markup(read(args.template))
 page = page.replace("@@WINDOW@@", ascii_markup(window))
@@ -180,7 +177,7 @@ def hashes(tag):
 
 
 def policy(first_scripts, hosted):
-    scripts = first_scripts + hashes("script") + [hash_of(study_script), hash_of(exercises_script),
+    scripts = first_scripts + hashes("script") + [hash_of(study_script), hash_of(module_script),
                                                   "'wasm-unsafe-eval'"]
     rules = ["default-src 'none'", "script-src " + " ".join(scripts),
              "style-src " + " ".join(hashes("style") + [hash_of(study_css)]), "font-src data:",
@@ -206,8 +203,8 @@ def policy_tag(text):
 
 with open(args.out, "w", encoding="utf-8") as f:
     f.write(edition({"<!--@@POLICY@@-->": policy_tag(policy([], False)), "<!--@@HOSTED-HEAD@@-->": "",
-                     "@@STUDY-SOURCE@@": "", "@@STUDY@@": base64_text(study_packed), "@@EXERCISES-SOURCE@@": "",
-                     "@@EXERCISES@@": base64_text(exercises_packed), "<!--@@HOSTED-SCRIPT@@-->": ""}))
+                     "@@SECTIONS-SOURCE@@": "", "@@SECTIONS@@": base64_text(sections_packed), "@@MODULE-SOURCE@@": "",
+                     "@@STUDY-MODULE@@": base64_text(module_packed), "<!--@@HOSTED-SCRIPT@@-->": ""}))
 
 # The hosted edition: what comes after the first click is fetched once the
 # window is ready, so the page a phone downloads first holds the window alone.
@@ -216,11 +213,11 @@ registration = minified(read(args.hosted_registration), "js")
 links = ('<link rel="manifest" href="manifest.webmanifest">\n<link rel="icon" type="image/png" href="icono-192.png">\n'
          '<link rel="apple-touch-icon" href="apple-touch-icon.png">\n<meta name="theme-color" content="#000080">\n')
 os.makedirs(args.hosted_out, exist_ok=True)
-for name, packed in (("estudio.bin", study_packed), ("ejercicios.bin", exercises_packed)):
+for name, packed in (("estudio.bin", sections_packed), ("modulo-estudio.bin", module_packed)):
     with open(os.path.join(args.hosted_out, name), "wb") as f:
         f.write(packed)
 with open(os.path.join(args.hosted_out, "index.html"), "w", encoding="utf-8") as f:
     f.write(edition({"<!--@@POLICY@@-->": policy_tag(policy([hash_of(registration)], True)),
-                     "<!--@@HOSTED-HEAD@@-->": links, "@@STUDY-SOURCE@@": ' data-src="estudio.bin"', "@@STUDY@@": "",
-                     "@@EXERCISES-SOURCE@@": ' data-src="ejercicios.bin"', "@@EXERCISES@@": "",
+                     "<!--@@HOSTED-HEAD@@-->": links, "@@SECTIONS-SOURCE@@": ' data-src="estudio.bin"', "@@SECTIONS@@": "",
+                     "@@MODULE-SOURCE@@": ' data-src="modulo-estudio.bin"', "@@STUDY-MODULE@@": "",
                      "<!--@@HOSTED-SCRIPT@@-->": "\n<script>" + registration + "</script>"}))

@@ -13,25 +13,34 @@
   const decoder = new TextDecoder();
   let core = null;
 
-  // A text the core handed back, by its length: a box text may hold a NUL.
-  function returned(pointer) {
-    return decoder.decode(core.HEAPU8.subarray(pointer, pointer + core._trelvani_returned_length()));
+  // Every module of the page is called alike: each input, a text or bytes,
+  // goes as its bytes and their count, ended by a NUL for C strings; then
+  // any numbers. A text comes back by its length (trelvani_returned_length):
+  // a box text may hold a NUL.
+  function withInputs(module, inputs, use) {
+    const pointers = inputs.map((input) => {
+      const bytes = typeof input === "string" ? encoder.encode(input) : input;
+      const pointer = module._malloc(bytes.length + 1);
+      module.HEAPU8.set(bytes, pointer);
+      module.HEAPU8[pointer + bytes.length] = 0;
+      return [pointer, bytes.length];
+    });
+    try { return use(pointers.flat()); } finally { for (const [pointer] of pointers) module._free(pointer); }
   }
-
-  // A text handed to the core as its bytes and their count, NULs and all.
-  function withText(text, use) {
-    const bytes = encoder.encode(text);
-    const pointer = core._malloc(bytes.length + 1);
-    core.HEAPU8.set(bytes, pointer);
-    core.HEAPU8[pointer + bytes.length] = 0;  // and ended, for the core's C strings
-    try { return use(pointer, bytes.length); } finally { core._free(pointer); }
+  function returnedBytes(module, name, inputs, numbers) {
+    return withInputs(module, inputs, (pointers) => {
+      const pointer = module["_" + name](...pointers, ...numbers);
+      return module.HEAPU8.subarray(pointer, pointer + module._trelvani_returned_length());
+    });
   }
+  const call = (module, name, inputs, ...numbers) => decoder.decode(returnedBytes(module, name, inputs, numbers));
+  const callForBytes = (module, name, inputs, ...numbers) => returnedBytes(module, name, inputs, numbers).slice();
 
   // What the sections under the window are told: that clicks came, counted
   // until they draw them (the core keeps each click itself), and a call
   // whenever what they draw may have changed; and the live region that
   // speaks results, for a section to say its own once.
-  const page = window.trelvaniWindow = { core: null, controls, returned, withText, announce, clicks: 0, changed: () => {} };
+  const page = window.trelvaniWindow = { core: null, controls, call, callForBytes, announce, clicks: 0, changed: () => {} };
 
   // The window's markup is in the page already, written from the control
   // table as the page was built; here it is only wired up.
@@ -48,9 +57,9 @@
   }
 
   function click(name, button) {
-    const number = withText(name, (pointer) => core._trelvani_click(pointer));
+    const number = withInputs(core, [name], ([pointer]) => core._trelvani_click(pointer));
     ++page.clicks;
-    if (number === 0) announce(returned(core._trelvani_announcement()));
+    if (number === 0) announce(call(core, "trelvani_announcement", []));
     page.changed();
     if (number > 0) showError(number, button);
   }
@@ -83,7 +92,7 @@
   // a screen reader, which has just had the page back, says it; the last
   // announcement is gone by then, so that nothing old is read out again.
   function showError(number, button) {
-    document.getElementById("error-texto").textContent = returned(core._trelvani_error_report(number));
+    document.getElementById("error-texto").textContent = call(core, "trelvani_error_report", [], number);
     for (const region of announcements) region.textContent = "";
     dialog.addEventListener("close", () => {
       button.blur();
@@ -157,14 +166,12 @@
 
   // The sections under the window come after it is ready: their markup at
   // the end of <main>, then their script, which the page's policy lets run
-  // by its hash, and the writer module it compiles.
+  // by its hash.
   function addStudy(bytes) {
     const markupEnd = bytes.indexOf(0);
     const scriptEnd = bytes.indexOf(0, markupEnd + 1);
     const markup = decoder.decode(bytes.subarray(0, markupEnd));
     const script = decoder.decode(bytes.subarray(markupEnd + 1, scriptEnd));
-    // The writer module, for the sections' script to compile.
-    page.writerBinary = bytes.subarray(scriptEnd + 1);
     window_.closest("main").insertAdjacentHTML("beforeend", markup);
     const element = document.createElement("script");
     element.textContent = script;
@@ -180,6 +187,6 @@
     page.changed();
     document.documentElement.dataset.ready = "true";
   }).then(studyParsed).then(() => inflated("estudio")).then(addStudy);
-  // The exercise lists' module travels last of all, read once the sections are in.
+  // The study module travels last of all, read once the sections are in.
   page.inflated = inflated;
 })();

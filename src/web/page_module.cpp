@@ -18,10 +18,12 @@
 #include "study/history/history.h"
 #include "study/record_bytes.h"
 #include "text/json_writer.h"
+#include "web/returned_text.h"
 
 namespace {
 
 using trelvani::Box;
+using trelvani::web::Returned;
 
 // What the page gives the core: its boxes and its Mensajes label (set on the
 // module by page.js). Box texts cross as UTF-8; TextEncoder writes a lone
@@ -64,17 +66,9 @@ private:
 
 // What the page has done so far: the last click, every click in order, and
 // what the clicks computed, for the hand results.
-std::string g_returned;
 trelvani::ClickRecord g_last;
 trelvani::History g_history;
 trelvani::AnswerKey g_key;
-
-// A text handed back to the page; its length comes from
-// trelvani_returned_length, since a box text may hold a NUL.
-const char* Returned(std::string text) {
-    g_returned = std::move(text);
-    return g_returned.c_str();
-}
 
 }  // namespace
 
@@ -93,16 +87,20 @@ EMSCRIPTEN_KEEPALIVE int trelvani_click(const char* name) {
     return g_last.error ? g_last.error->code() : 0;
 }
 
-EMSCRIPTEN_KEEPALIVE std::size_t trelvani_returned_length() { return g_returned.size(); }
-
 // What a screen reader says of the last click.
 EMSCRIPTEN_KEEPALIVE const char* trelvani_announcement() { return Returned(trelvani::AnnouncementOf(g_last)); }
 
-// The last click and the whole history as bytes, for the writer module.
+// The last click and the whole history as bytes, for the study module.
 EMSCRIPTEN_KEEPALIVE const char* trelvani_click_bytes() { return Returned(trelvani::ClickBytes(g_last)); }
 EMSCRIPTEN_KEEPALIVE const char* trelvani_history_bytes() { return Returned(trelvani::HistoryBytes(g_history)); }
 
-// What the writer needs for the α-cuts of the last click, as bytes: X and Y
+// X's and Y's texts and the last click's button as bytes, for a share link.
+EMSCRIPTEN_KEEPALIVE const char* trelvani_link_bytes() {
+    PageControls controls;
+    return Returned(trelvani::WindowTextsBytes(controls, g_last.button));
+}
+
+// What the study module needs for the α-cuts of the last click, as bytes: X and Y
 // as the click found them, Z and its centroid as the window shows them now,
 // and the α typed (`length` bytes).
 EMSCRIPTEN_KEEPALIVE const char* trelvani_cut_bytes(const char* alpha, std::size_t length) {
@@ -130,7 +128,7 @@ EMSCRIPTEN_KEEPALIVE void trelvani_history_clear() { g_history.clear(); }
 // ZIII, ZIV, Def): {"reading": 0 empty, 1 not a number, 2 a number;
 // "agrees"; "value", the calculator's text; "slip"; "sentence", what the
 // page says of it}.
-EMSCRIPTEN_KEEPALIVE const char* trelvani_check(int result, const char* hand, std::size_t length) {
+EMSCRIPTEN_KEEPALIVE const char* trelvani_check(const char* hand, std::size_t length, int result) {
     if (result < 0 || static_cast<std::size_t>(result) >= trelvani::kCheckedResults) return Returned("");
     const auto checked = static_cast<std::size_t>(result);
     return Returned(trelvani::VerdictJson(checked, g_key.Judge(checked, std::string_view(hand, length)),

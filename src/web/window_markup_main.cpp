@@ -13,13 +13,15 @@
 #include "study/exercises/exercise_documents.h"
 #include "text/json_writer.h"
 #include "web/copy_format.h"
+#include "web/section_texts.h"
 #include "window/control_table.h"
 
 namespace {
 
-// {"formats": {name: the writer's number}, "judged": the checked results'
-// boxes in order, "operands": X's and Y's boxes in order, "mostDecimals",
-// "decimalsLimit": the sentence for decimals out of range}.
+// {"formats": {name: the study module's number}, "judged": the checked
+// results' boxes in order, "operands": X's and Y's boxes in order,
+// "documents": {an exercise format's name: [its file's extension, its media
+// type]}, "texts": {key: what the sections say}}.
 std::string SectionsData() {
     std::string out;
     trelvani::JsonWriter json(out);
@@ -33,8 +35,13 @@ std::string SectionsData() {
     for (const trelvani::Row row : {trelvani::Row::X, trelvani::Row::Y}) {
         for (const trelvani::Box box : trelvani::BoxesOf(row)) json.String(trelvani::BoxName(box));
     }
-    json.EndArray().Key("mostDecimals").Integer(trelvani::kMostDecimals);
-    json.Key("decimalsLimit").String(trelvani::DecimalsLimitSentence()).EndObject();
+    json.EndArray().Key("documents").BeginObject();
+    for (const trelvani::NamedExerciseFormat& named : trelvani::kExerciseFormats) {
+        json.Key(named.name).BeginArray().String(named.extension).String(named.mediaType).EndArray();
+    }
+    json.EndObject().Key("texts").BeginObject();
+    for (const trelvani::SectionText& text : trelvani::kSectionTexts) json.Key(text.key).String(text.text);
+    json.EndObject().EndObject();
     return out;
 }
 

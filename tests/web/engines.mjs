@@ -331,8 +331,8 @@ function decisionSection(stepName, ...args) {
       return copied;
     },
     copiedJson: () => section.copied($("copiar-decision-json")),
-    description: () => win.trelvaniSections.exercisesModule().then((module) =>
-      JSON.parse(win.trelvaniSections.exercisesCall(module, "decision_description", "decision_length", []))),
+    description: () => win.trelvaniSections.studyModule().then(() =>
+      JSON.parse(win.trelvaniSections.write("decision_description", []))),
   };
   const steps = {};
   // Chen's example typed cell by cell, as a person types it: three makers,
@@ -466,8 +466,8 @@ try {
   check(hosted.sum[3] === " .9999999" && hosted.steps === 10 && !hosted.injected,
     "the hosted edition: " + JSON.stringify(hosted));
 
-  // The exercise lists' module, compiled by this engine (on the hosted
-  // edition, fetched), writes what the program writes, from a list typed
+  // The study module's exercise lists, compiled by this engine (on the hosted
+  // edition, fetched), write what the program writes, from a list typed
   // into the form as a teacher types it.
   const form = await driver.run(exerciseSection, "form");
   const list = '{"X": ["1", "2", "3", "4"], "Y": ["5", "6", "7", "8"], "botones": ["Multiplicacion", "DEFUZY"], ' +

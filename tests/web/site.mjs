@@ -55,7 +55,7 @@ try {
   // of the exercise lists can be written.
   const afterFirstClick = async () => {
     await page.waitForFunction(() => document.getElementById("pasos")?.children.length > 0, { timeout: 20000 });
-    return page.evaluate(() => window.trelvaniSections.exercisesModule()
+    return page.evaluate(() => window.trelvaniSections.studyModule()
       .then((module) => typeof module._exercises_write, (error) => String(error)));
   };
 
@@ -66,7 +66,7 @@ try {
   const lostPage = await lost.newPage();
   await lostPage.setBypassServiceWorker(true);
   await lostPage.setRequestInterception(true);
-  lostPage.on("request", (request) => (request.url().endsWith("/ejercicios.bin") ? request.abort() : request.continue()));
+  lostPage.on("request", (request) => (request.url().endsWith("/modulo-estudio.bin") ? request.abort() : request.continue()));
   await lostPage.goto(address);
   await lostPage.waitForFunction(() => window.trelvaniSections !== undefined, { timeout: 20000 });
   await lostPage.evaluate(() => {
@@ -79,12 +79,12 @@ try {
   await lost.close();
 
   await page.goto(address);
-  check(await page.evaluate(() => ["estudio", "ejercicios-modulo"].every((id) =>
+  check(await page.evaluate(() => ["estudio", "modulo-estudio"].every((id) =>
     document.getElementById(id).textContent === "" && document.getElementById(id).dataset.src)),
   "the hosted page carries what comes after the first click");
   await ready();
   check(await sum() === " 6", "the first visit did not answer a click");
-  check(await afterFirstClick() === "function", "the sections or the exercise module did not load");
+  check(await afterFirstClick() === "function", "the sections or the study module did not load");
   // The worker comes after the page is ready, and then keeps it.
   await page.waitForFunction(() => navigator.serviceWorker.controller !== null, { timeout: 20000 });
   const protocol = await page.target().createCDPSession();
@@ -102,7 +102,7 @@ try {
   await page.reload();
   await ready();
   check(await sum() === " 6", "offline, the page did not answer a click");
-  check(await afterFirstClick() === "function", "offline, the sections or the exercise module did not load");
+  check(await afterFirstClick() === "function", "offline, the sections or the study module did not load");
   check((await page.evaluate(() => window.violations)).length === 0, "the content policy was broken");
 } finally {
   await browser.close();

@@ -1,6 +1,6 @@
 #!/usr/bin/python3
 """The hosted edition's worker takes a new build whichever of its files
-changed: a build that changes only the fetched exercise module must still
+changed: a build that changes only the fetched study module must still
 give the worker a new version, or users would keep the old module for good;
 an unchanged build gives the same version, and nobody downloads it again.
 Usage: site_version.py SITE_PY SITE_FOLDER SITE_PY_OPTIONS..."""
@@ -13,8 +13,8 @@ import tempfile
 site_py, folder, *options = sys.argv[1:]
 
 
-def new_exercise_module(copy):
-    with open(copy + "/ejercicios.bin", "r+b") as f:
+def new_study_module(copy):
+    with open(copy + "/modulo-estudio.bin", "r+b") as f:
         module = bytearray(f.read())
         module[-1] ^= 1
         f.seek(0)
@@ -40,8 +40,8 @@ failures = []
 again = version(runs=2)
 if first != again:
     failures.append("the same build gave the worker two versions: %s, %s" % (first, again))
-if version(new_exercise_module) == first:
-    failures.append("a new exercise module kept the worker's version " + first)
+if version(new_study_module) == first:
+    failures.append("a new study module kept the worker's version " + first)
 for failure in failures:
     print("FAIL site_version: " + failure)
 print("site_version: %d passed, %d failed" % (2 - len(failures), len(failures)))

@@ -1,6 +1,5 @@
 // trelvani-ejercicios: a teacher's exercise list in, one document out.
 #include <cerrno>
-#include <charconv>
 #include <clocale>
 #include <cstdio>
 #include <cstring>
@@ -130,13 +129,9 @@ int main(int argc, char** argv) {
                 format = trelvani::ExerciseFormatNamed(value);
                 if (!format) return Fail(std::string("formato desconocido: ") + std::string(value) + " (véase --help)");
             } else {
-                int decimals = -1;
-                const auto [end, error] = std::from_chars(value.data(), value.data() + value.size(), decimals);
-                if (error != std::errc() || end != value.data() + value.size() || decimals < 0 ||
-                    decimals > trelvani::kMostDecimals) {
-                    return Fail("--decimales necesita un entero de 0 a 15");
-                }
-                options.decimals = decimals;
+                const auto decimals = trelvani::ReadDecimals(value);
+                if (!decimals) return Fail("--decimales necesita un entero de 0 a 15");
+                options.decimals = *decimals;
             }
         } else if ((arg == "-" || !arg.starts_with("-")) && !pathGiven) {
             path = arg;

@@ -12,12 +12,8 @@
 namespace trelvani {
 
 std::optional<ExerciseFormat> ExerciseFormatNamed(std::string_view name) {
-    constexpr std::pair<std::string_view, ExerciseFormat> kFormats[] = {
-        {"latex", ExerciseFormat::Latex}, {"markdown", ExerciseFormat::Markdown}, {"html", ExerciseFormat::Html},
-        {"moodle", ExerciseFormat::Moodle}, {"gift", ExerciseFormat::Gift},       {"json", ExerciseFormat::Json},
-    };
-    for (const auto& [formatName, format] : kFormats) {
-        if (formatName == name) return format;
+    for (const NamedExerciseFormat& named : kExerciseFormats) {
+        if (named.name == name) return named.format;
     }
     return std::nullopt;
 }
@@ -125,6 +121,18 @@ std::string DecimalsLimitSentence() {
     std::array<char, 8> digits{};
     const auto end = std::to_chars(digits.data(), digits.data() + digits.size(), kMostDecimals).ptr;
     return "Decimales: un entero de 0 a " + std::string(digits.data(), end) + ".";
+}
+
+std::optional<int> ReadDecimals(std::string_view text) {
+    // No more digits than the limit has: "007" is not taken for 7.
+    static_assert(kMostDecimals < 100);
+    if (text.size() > 2) return std::nullopt;
+    int decimals = -1;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), decimals);
+    if (error != std::errc() || end != text.data() + text.size() || decimals < 0 || decimals > kMostDecimals) {
+        return std::nullopt;
+    }
+    return decimals;
 }
 
 std::string Tolerance(int decimals) { return std::string("0.") + std::string(static_cast<std::size_t>(decimals), '0') + "5"; }

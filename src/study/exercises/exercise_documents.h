@@ -13,6 +13,23 @@ namespace trelvani {
 // the worked answer key; a quiz always carries its answers, each number
 // within half a unit of the `decimals`-th decimal.
 enum class ExerciseFormat { Latex, Markdown, Html, Moodle, Gift, Json };
+
+// Each format by the name --formato and the page give it, with the file it
+// is saved as.
+struct NamedExerciseFormat {
+    std::string_view name;
+    ExerciseFormat format;
+    std::string_view extension;
+    std::string_view mediaType;
+};
+inline constexpr NamedExerciseFormat kExerciseFormats[] = {
+    {"latex", ExerciseFormat::Latex, "tex", "application/x-tex"},
+    {"markdown", ExerciseFormat::Markdown, "md", "text/markdown"},
+    {"html", ExerciseFormat::Html, "html", "text/html"},
+    {"moodle", ExerciseFormat::Moodle, "xml", "application/xml"},
+    {"gift", ExerciseFormat::Gift, "txt", "text/plain"},
+    {"json", ExerciseFormat::Json, "jsonl", "application/jsonl"},
+};
 std::optional<ExerciseFormat> ExerciseFormatNamed(std::string_view name);
 
 // A quiz's tolerance is written to at most this many decimals: a double
@@ -20,6 +37,9 @@ std::optional<ExerciseFormat> ExerciseFormatNamed(std::string_view name);
 inline constexpr int kMostDecimals = 15;
 // What the page says of decimals it cannot take: "Decimales: un entero de 0 a 15."
 std::string DecimalsLimitSentence();
+// Decimals as typed ("4", "04"), or nothing unless one or two digits for a
+// number of 0 to kMostDecimals.
+std::optional<int> ReadDecimals(std::string_view text);
 
 struct DocumentOptions {
     bool key = false;

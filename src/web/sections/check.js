@@ -18,9 +18,9 @@
     // An exercise opened from a link is judged by its own run, and its
     // results are not shown.
     const exercise = sections.exercise;
-    const verdict = JSON.parse(exercise !== null ? exercise.check(result, handBoxes[result].value) :
-      page.withText(handBoxes[result].value,
-        (pointer, length) => page.returned(page.core._trelvani_check(result, pointer, length))));
+    const hand = handBoxes[result].value;
+    const verdict = JSON.parse(exercise !== null ? exercise.check(result, hand) :
+      page.call(page.core, "trelvani_check", [hand], result));
     if (verdict.sentence === "") return null;
     return { text: verdict.sentence, className: verdict.compared ? (verdict.agrees ? "coincide" : "no-coincide") : "" };
   }

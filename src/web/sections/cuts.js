@@ -38,12 +38,12 @@
   function draw(clicked) {
     if (!clicked) return;
     drawn = true;
-    const cuts = JSON.parse(cutsWritten("writer_cuts", alphaBox.value));
+    const cuts = JSON.parse(cutsWritten("cuts_table", alphaBox.value));
     header.replaceChildren(...cuts.header.map((name) => cell("th", name, { scope: "col" })));
     rows.replaceChildren(...cuts.rows.map((cells) => row(cells, true)));
     sentences.replaceChildren(...cuts.sentences.map((text) => cell("p", text)));
     conventions.replaceChildren(...cuts.conventions.map((cells) => row(cells, true)));
-    alphaNotice.textContent = cuts.alphaUnread ? "No es un número entre 0 y 1." : "";
+    alphaNotice.textContent = cuts.alphaUnread ? sections.data.texts.alphaUnread : "";
     alphaBox.setAttribute("aria-invalid", cuts.alphaUnread ? "true" : "false");
     sections.exact = { curve: cuts.curve, legend: cuts.curveLegend, description: cuts.curveDescription };
     for (const id of Object.keys(copyButtons)) document.getElementById(id).disabled = false;
@@ -53,7 +53,7 @@
   alphaBox.addEventListener("input", () => { if (drawn) draw(true); });
   for (const [id, format] of Object.entries(copyButtons)) {
     document.getElementById(id).addEventListener("click", () =>
-      copy(cutsWritten("writer_cuts_copy", alphaBox.value, format), notice, fallback));
+      copy(cutsWritten("cuts_copy", alphaBox.value, format), notice, fallback));
   }
   add(draw);
 })();

@@ -1,12 +1,14 @@
 // Decisión multicriterio: a problem typed in grids, one per decision maker,
-// solved by the exercise module as trelvani-decision solves it. Everything
+// solved by the study module as trelvani-decision solves it. Everything
 // the section shows (methods, conventions, terms, limits, tables, sentences)
 // comes from that module; here it is only laid out and wired up.
 (function () {
   "use strict";
   const sections = window.trelvaniSections;
-  const { page, copy, exercisesCall } = sections;
-  const encoder = new TextEncoder();
+  const { page, copy, write } = sections;
+  const TEXTS = sections.data.texts;
+  // A label and what it names: "Alternativa 2", "Quitar Coste".
+  const labelled = (key, what) => TEXTS[key] + " " + what;
   const $ = (id) => document.getElementById(id);
   const form = $("decision-formulario");
   const methodSelect = $("decision-metodo");
@@ -24,7 +26,6 @@
   const values = $("decision-valores");
   const LINK = "#decision=";
 
-  let module = null;
   let description = null;
   // The problem as typed: names and every cell, one grid per maker.
   let problem = null;
@@ -32,8 +33,7 @@
   let lastLine = "";  // the problem line last solved, for sharing and the list
   let announcing = 0;
 
-  const call = (name, text, ...numbers) =>
-    exercisesCall(module, name, "decision_length", text === null ? [] : [encoder.encode(text)], ...numbers);
+  const call = (name, text, ...numbers) => write(name, text === null ? [] : [text], ...numbers);
   const convention = (key) => description.conventions.find((c) => c.key === key && c.methods.includes(problem.method));
   const isAhp = () => problem.method === "ahp";
 
@@ -76,15 +76,15 @@
   // --- Drawing the form ----------------------------------------------------
   function nameRow(list, names, i, extra) {
     const box = element("input", { type: "text", value: names[i], autocomplete: "off", spellcheck: false });
-    box.setAttribute("aria-label", (list === alternativesList ? "Alternativa " : "Criterio ") + (i + 1));
+    box.setAttribute("aria-label", labelled(list === alternativesList ? "alternative" : "criterion", i + 1));
     // Where the core's list of unread places finds a name that cannot be used.
     Object.assign(box.dataset, { table: list === alternativesList ? "alternatives" : "criteria", maker: 0, row: i, column: 0 });
     box.addEventListener("change", () => {
       names[i] = box.value;
       drawGrids();
     });
-    const remove = element("button", { type: "button", textContent: "Quitar" });
-    remove.setAttribute("aria-label", "Quitar " + names[i]);
+    const remove = element("button", { type: "button", textContent: TEXTS.remove });
+    remove.setAttribute("aria-label", labelled("remove", names[i]));
     remove.disabled = names.length <= (list === criteriaList && isAhp() ? 2 : 1);
     remove.addEventListener("click", () => {
       names.splice(i, 1);
@@ -114,7 +114,7 @@
       if (!isAhp()) {
         const type = element("select", {}, ...description.types.map((word) => element("option", { value: word, textContent: word })));
         type.value = problem.types[i];
-        type.setAttribute("aria-label", "Tipo de " + problem.criteria[i]);
+        type.setAttribute("aria-label", labelled("typeOf", problem.criteria[i]));
         type.addEventListener("change", () => { problem.types[i] = type.value; });
         extra.push(type);
       }
@@ -141,11 +141,11 @@
     grids.replaceChildren();
     const header = (text, scope) => element("th", { scope, textContent: text });
     for (let d = 0; d < problem.makers; ++d) {
-      const caption = element("caption", { textContent: problem.makers > 1 ? "Decisor " + (d + 1) : "Valoraciones" });
+      const caption = element("caption", { textContent: problem.makers > 1 ? labelled("maker", d + 1) : TEXTS.ratings });
       const head = element("tr", {}, element("td"), ...problem.criteria.map((name) => header(name, "col")));
       const rows = [];
       if (isAhp()) {
-        caption.textContent = problem.makers > 1 ? "Comparaciones del decisor " + (d + 1) : "Comparaciones";
+        caption.textContent = problem.makers > 1 ? labelled("makerComparisons", d + 1) : TEXTS.comparisons;
         problem.criteria.forEach((name, i) => {
           const cells = problem.criteria.map((_, j) => {
             if (j <= i) return element("td", { textContent: j === i ? "1" : "" });
@@ -155,7 +155,7 @@
           rows.push(element("tr", {}, header(name, "row"), ...cells));
         });
       } else {
-        rows.push(element("tr", {}, header("Peso", "row"), ...problem.criteria.map((_, j) =>
+        rows.push(element("tr", {}, header(TEXTS.weight, "row"), ...problem.criteria.map((_, j) =>
           cellBox("weights", d, j, 0, problem.weights[d][j], (text) => { problem.weights[d][j] = text; }))));
         problem.alternatives.forEach((name, i) => {
           rows.push(element("tr", {}, header(name, "row"), ...problem.criteria.map((_, j) =>
@@ -369,7 +369,7 @@
         const list = $("ListaEjercicios");
         list.value = list.value.replace(/\s*$/, "") + (list.value.trim() === "" ? "" : "\n") + line;
       }
-      notice.textContent = "Añadido a la lista de ejercicios.";
+      notice.textContent = TEXTS.addedToList;
     });
     const judge = () => {
       const said = JSON.parse(call("decision_check", $("decision-mano").value, Number(valueSelect.value)));
@@ -388,8 +388,7 @@
   }
 
   // A link is opened as soon as the module is there.
-  sections.exercisesModuleWhenIdle().then((loaded) => {
-    module = loaded;
+  sections.studyModuleWhenIdle().then(() => {
     description = JSON.parse(call("decision_description", null));
     wire();
     fill(description.blank);
@@ -398,6 +397,6 @@
     form.dataset.ready = "true";
     openLink();
   }).catch(() => {
-    $("decision-carga").textContent = "No se pudo cargar el módulo de decisión. Compruebe la conexión y recargue la página.";
+    $("decision-carga").textContent = TEXTS.decisionUnloaded;
   });
 })();

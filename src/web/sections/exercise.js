@@ -6,7 +6,7 @@
 (function () {
   "use strict";
   const sections = window.trelvaniSections;
-  const { page, copy, exercisesModule, exercisesCall, clickBytes, add } = sections;
+  const { page, copy, studyModule, write, add } = sections;
   const opened = document.getElementById("ejercicio-abierto");
   const statement = document.getElementById("ejercicio-enunciado");
   const solution = document.getElementById("ejercicio-solucion");
@@ -14,8 +14,7 @@
   const withButton = document.getElementById("CompartirEjercicio");
   const notice = document.getElementById("compartir-aviso");
   const fallback = document.getElementById("compartir-respaldo");
-  const encoder = new TextEncoder();
-  // X's boxes and then Y's, as the link reads and writes them.
+  // X's boxes and then Y's, as the link reads them.
   const BOXES = sections.data.operands;
 
   // While an exercise is open, Comprobar asks it; null otherwise.
@@ -30,20 +29,17 @@
   async function open() {
     const fragment = location.hash.slice(1);
     if (!fragment.includes("=")) return;
-    let module;
     try {
-      module = await exercisesModule();
+      await studyModule();
     } catch {
       problem.hidden = false;
-      problem.textContent = "No se pudo abrir el ejercicio del enlace: no se pudo cargar lo que lo resuelve. " +
-        "Compruebe la conexión y vuelva a cargar la página.";
+      problem.textContent = sections.data.texts.linkUnloaded;
       return;
     }
-    const read = JSON.parse(exercisesCall(module, "exercises_fragment", "exercises_document_length",
-      [encoder.encode(fragment)]));
+    const read = JSON.parse(write("exercises_fragment", [fragment]));
     leave();
     problem.hidden = read.problem === "";
-    problem.textContent = read.problem === "" ? "" : "No se pudo abrir el ejercicio del enlace: " + read.problem + ".";
+    problem.textContent = read.problem;
     if (read.problem !== "") return;
     // Typed in, as a student types: nothing is clicked and Z is not touched.
     [read.X, read.Y].forEach((texts, row) => {
@@ -59,32 +55,21 @@
     }));
     opened.hidden = false;
     sections.exercise = {
-      check: (result, hand) => exercisesCall(module, "exercises_check", "exercises_document_length",
-        [encoder.encode(hand)], result),
+      check: (result, hand) => write("exercises_check", [hand], result),
     };
     sections.judgeAgain();
   }
 
   document.getElementById("VerSolucion").addEventListener("click", async () => {
-    const module = await exercisesModule();
+    const module = await studyModule();
     solution.hidden = false;
-    const bytes = module._exercises_last_click();
-    sections.showSteps(module.HEAPU8.slice(bytes, bytes + module._exercises_document_length()));
+    sections.showSteps(page.callForBytes(module, "exercises_last_click", []));
   });
 
   document.getElementById("Compartir").addEventListener("click", async () => {
-    const module = await exercisesModule();
-    // Each box's text after its length in four bytes.
-    const texts = BOXES.map((name) => encoder.encode(page.controls[name].value));
-    const packed = new Uint8Array(texts.reduce((sum, text) => sum + 4 + text.length, 0));
-    let at = 0;
-    for (const text of texts) {
-      new DataView(packed.buffer).setUint32(at, text.length, true);
-      packed.set(text, at + 4);
-      at += 4 + text.length;
-    }
-    const fragment = exercisesCall(module, "exercises_link", "exercises_document_length", [packed, clickBytes()],
-      withButton.checked ? 1 : 0);
+    await studyModule();
+    const windowTexts = page.callForBytes(page.core, "trelvani_link_bytes", []);
+    const fragment = write("exercises_link", [windowTexts], withButton.checked ? 1 : 0);
     copy(location.href.split("#")[0] + "#" + fragment, notice, fallback);
   });
 

@@ -1,4 +1,4 @@
-// Ejercicios as a form: one row per line of the list, which the exercise
+// Ejercicios as a form: one row per line of the list, which the study
 // module reads into fields and writes back, so this script knows nothing of
 // the list's format. The text view (ListaEjercicios) always holds the list
 // the documents are written from, and the browser keeps it at each input.
@@ -17,10 +17,9 @@
   const rowTemplate = byId("ejercicio-plantilla");
   const buttonTemplate = byId("boton-plantilla");
   const STORAGE_KEY = "trelvani.ejercicios";
-  const encoder = new TextEncoder();
 
-  // The module, and the buttons a row may press, once it has loaded.
-  let module = null;
+  // Whether the study module has loaded, and the buttons a row may press.
+  let loaded = false;
   let buttonTable = [];
   // The rows as the module read or wrote them: each holds its line's text,
   // which stays as typed until the row is edited in the form.
@@ -43,8 +42,7 @@
     // No storage here (some engines refuse it from disk): nothing to bring back.
   }
 
-  const call = (name, ...texts) =>
-    sections.exercisesCall(module, name, "exercises_document_length", texts.map((text) => encoder.encode(text)));
+  const call = (name, ...texts) => sections.write(name, texts);
   const readRows = (text) => JSON.parse(call("exercises_form_read", text)).rows;
   const listText = () => rows.map((row) => row.text + "\n").join("");
 
@@ -171,7 +169,7 @@
 
   // The form again from the text view's list.
   function fromText() {
-    if (module === null) return;
+    if (!loaded) return;
     rows = readRows(list.value);
     render();
   }
@@ -240,7 +238,7 @@
     }
   });
   byId("AnadirEjercicio").addEventListener("click", () => {
-    if (module === null) return;
+    if (!loaded) return;
     rows.push(emptyRow());
     changed(rows.length - 1, "casilla", true);
   });
@@ -268,7 +266,7 @@
   byId("UsarHistorial").addEventListener("click", () => {
     const exercises = sections.historyWritten(sections.FORMAT.exercises);
     if (exercises === "") {
-      messages.textContent = "El historial no tiene operaciones con X e Y.";
+      messages.textContent = sections.data.texts.historyWithoutOperands;
       return;
     }
     messages.textContent = "";
@@ -295,8 +293,8 @@
     replaced(text + (text === "" || text.endsWith("\n") ? "" : "\n") + lineText + "\n");
   };
 
-  sections.exercisesModuleWhenIdle().then((loaded) => {
-    module = loaded;
+  sections.studyModuleWhenIdle().then(() => {
+    loaded = true;
     buttonTable = JSON.parse(call("exercises_form_buttons"));
     fromText();
     toggle.disabled = false;

@@ -2,7 +2,8 @@
 // exports, which the core writes.
 (function () {
   "use strict";
-  const { page, FORMAT, copy, historyWritten, add } = window.trelvaniSections;
+  const { page, FORMAT, copy, historyWritten, add, data } = window.trelvaniSections;
+  const TEXTS = data.texts;
   const rows = document.getElementById("historial-filas");
   const notice = document.getElementById("historial-aviso");
   const fallback = document.getElementById("historial-respaldo");
@@ -10,7 +11,7 @@
 
   // New entries only: a long history costs nothing more per click.
   function draw() {
-    const entries = JSON.parse(page.returned(page.core._trelvani_history_rows(drawn)));
+    const entries = JSON.parse(page.call(page.core, "trelvani_history_rows", [], drawn));
     if (entries.length === 0) return;
     const added = document.createDocumentFragment();
     for (const columns of entries) {
@@ -28,7 +29,7 @@
     link.download = "trelvani-historial.csv";
     link.click();
     setTimeout(() => URL.revokeObjectURL(link.href), 0);
-    notice.textContent = "Historial exportado.";
+    notice.textContent = TEXTS.historyExported;
   });
   for (const [id, format] of [["copiar-historial-texto", FORMAT.text], ["copiar-historial-markdown", FORMAT.markdown],
     ["copiar-historial-latex", FORMAT.latex]]) {
@@ -38,7 +39,7 @@
     page.core._trelvani_history_clear();
     drawn = 0;
     rows.replaceChildren();
-    notice.textContent = "Historial borrado.";
+    notice.textContent = TEXTS.historyCleared;
   });
   add(draw);
 })();

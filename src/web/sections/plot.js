@@ -3,6 +3,7 @@
   "use strict";
   const sections = window.trelvaniSections;
   const { page, add } = sections;
+  const TEXTS = sections.data.texts;
   const SVG = "http://www.w3.org/2000/svg";
   const plot = document.getElementById("funciones");
   const series = [
@@ -72,8 +73,8 @@
     }
     plot.appendChild(svg("text", { x: left - 28, y: top - 12 }, "μ"));
     // What is drawn, for those who cannot see it; the caption is part of it.
-    plot.setAttribute("aria-label", "Funciones de pertenencia de X, Y y Z. " + series.map((s, r) =>
-      s.name + ": " + (operands[r] === null ? "sin dibujar, no se puede leer" : operands[r].join(", "))).join("; ") +
+    plot.setAttribute("aria-label", TEXTS.plotLabel + series.map((s, r) =>
+      s.name + ": " + (operands[r] === null ? TEXTS.plotUnread : operands[r].join(", "))).join("; ") +
       (exact.length === 0 ? "" : sections.exact.description));
     series.forEach((s, r) => {
       const lx = left + 12 + r * 60;

@@ -16,7 +16,7 @@
   const shownBytes = () => shown || clickBytes();
 
   function drawBytes(bytes) {
-    const procedure = JSON.parse(write("writer_procedure", [], bytes));
+    const procedure = JSON.parse(write("steps_procedure", [bytes]));
     stepsList.replaceChildren(...procedure.lines.map((line) => {
       const item = document.createElement("li");
       item.textContent = line.text;
@@ -29,8 +29,7 @@
       }
       return item;
     }));
-    boxTexts.textContent = procedure.boxes.length === 0 ? "" :
-      "Texto de cada casilla: " + procedure.boxes.map(([name, text]) => name + " \"" + text + "\"").join(", ");
+    boxTexts.textContent = procedure.boxTexts;
     for (const id of Object.keys(copyButtons)) document.getElementById(id).disabled = false;
   }
 
@@ -41,7 +40,7 @@
 
   for (const [id, format] of Object.entries(copyButtons)) {
     document.getElementById(id).addEventListener("click", () =>
-      copy(write("writer_procedure_copy", [format], shownBytes()), notice, fallback));
+      copy(write("steps_copy", [shownBytes()], format), notice, fallback));
   }
   add((clicked) => {
     if (!clicked) return;

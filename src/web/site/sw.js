@@ -4,7 +4,7 @@
 "use strict";
 const CACHE = "trelvani-@@VERSION@@";
 const FILES = ["./", "index.html", "manifest.webmanifest", "icono-192.png", "icono-512.png",
-  "icono-maskable-512.png", "apple-touch-icon.png", "estudio.bin", "ejercicios.bin"];
+  "icono-maskable-512.png", "apple-touch-icon.png", "estudio.bin", "modulo-estudio.bin"];
 
 self.addEventListener("install", (event) => {
   event.waitUntil(caches.open(CACHE).then((cache) => cache.addAll(FILES)).then(() => self.skipWaiting()));

@@ -6,10 +6,12 @@
 #include <nlohmann/json.hpp>
 
 #include "core/buttons.h"
+#include "core/operand_io.h"
 #include "core/steps.h"
 #include "study/cuts/alpha_cuts.h"
 #include "study/decision/reply.h"
 #include "study/history/history.h"
+#include "study/record_bytes.h"
 
 #include "study/exercises/exercise_documents.h"
 #include "study/exercises/exercise_link.h"
@@ -205,6 +207,15 @@ TEST(MarkupEscapes, TypedTextNeverTakesAMeaning) {
     EXPECT_EQ(Tolerance(3), "0.0005");
 }
 
+// The page's "Decimales" and --decimales read alike.
+TEST(ExerciseDocuments, DecimalsAreOneOrTwoDigitsUpToTheLimit) {
+    const std::pair<std::string_view, std::optional<int>> cases[] = {
+        {"0", 0}, {"04", 4}, {"15", 15}, {"16", std::nullopt}, {"007", std::nullopt}, {"1.5", std::nullopt},
+        {"-1", std::nullopt}, {"+1", std::nullopt}, {" 1", std::nullopt}, {"", std::nullopt}, {"1e1", std::nullopt},
+    };
+    for (const auto& [typed, decimals] : cases) EXPECT_EQ(ReadDecimals(typed), decimals) << typed;
+}
+
 }  // namespace
 }  // namespace trelvani
 
@@ -247,6 +258,18 @@ TEST(ExerciseLink, WhatALinkWritesReadsBackAsTyped) {
     hostile.y = std::array<std::string, 4>{"", "=", "%41", "'); alert(1); //"};
     hostile.buttons = {"Suma", "DEFUZY"};
     hostile.statement = "}{#~=:\\ $&%_^ <b> ]]>";
+    // As the page hands the window's texts from its core to the link's writer.
+    MemoryControls window;
+    for (std::size_t i = 0; i < 4; ++i) {
+        window.SetText(BoxesOf(Row::X)[i], (*hostile.x)[i]);
+        window.SetText(BoxesOf(Row::Y)[i], (*hostile.y)[i]);
+    }
+    const std::string bytes = WindowTextsBytes(window, &ButtonOf(ButtonId::Add));
+    const WindowTexts handed = WindowTextsFromBytes(bytes);
+    EXPECT_EQ(handed.x, *hostile.x);
+    EXPECT_EQ(handed.y, *hostile.y);
+    EXPECT_EQ(handed.lastButton, &ButtonOf(ButtonId::Add));
+    EXPECT_EQ(WindowTextsFromBytes(std::string_view(bytes).substr(0, bytes.size() - 1)).x[0], "");
     const std::string fragment = ExerciseFragment(hostile);
     const FragmentReading reading = ReadExerciseFragment(fragment);
     EXPECT_EQ(reading.problem, "");

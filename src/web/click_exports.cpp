@@ -1,7 +1,9 @@
-// The page's writer: the steps of a click laid out, and every copy and
-// export, from what the page's core hands over as bytes. A module of its own
-// with no imports, compiled after the window is ready, so that the first
-// click never waits on it.
+// What the sections ask of the clicks: the steps of a click laid out, its
+// α-cuts, and every copy and export, from what the page's core hands over as
+// bytes. In the study module, compiled after the window is ready, so that
+// the first click never waits on it.
+#include <emscripten.h>
+
 #include <cstddef>
 #include <string>
 #include <string_view>
@@ -13,15 +15,11 @@
 #include "study/procedure/procedure_writer.h"
 #include "study/record_bytes.h"
 #include "text/json_writer.h"
+#include "web/returned_text.h"
 
 namespace {
 
-std::string g_returned;
-
-const char* Returned(std::string text) {
-    g_returned = std::move(text);
-    return g_returned.c_str();
-}
+using trelvani::web::Returned;
 
 void WriteTexts(trelvani::JsonWriter& json, const std::vector<std::string>& texts) {
     json.BeginArray();
@@ -38,12 +36,10 @@ constexpr int kExercises = static_cast<int>(trelvani::CopyFormat::Exercises);
 
 extern "C" {
 
-__attribute__((export_name("writer_returned_length"))) std::size_t writer_returned_length() { return g_returned.size(); }
-
 // The click's working, to draw: {"lines": [{"text", "note", "error"}],
-// "boxes": [[name, text], ...]}; a click that computed nothing says so in
-// its one line.
-__attribute__((export_name("writer_procedure"))) const char* writer_procedure(const char* bytes, std::size_t size) {
+// "boxTexts": each box it wrote with its text, in a sentence, or ""}; a
+// click that computed nothing says so in its one line.
+EMSCRIPTEN_KEEPALIVE const char* steps_procedure(const char* bytes, std::size_t size) {
     const trelvani::ClickRecord click = trelvani::ClickFromBytes(std::string_view(bytes, size));
     if (click.button == nullptr) return Returned("");
     const trelvani::Procedure procedure = trelvani::ProcedureOf(click);
@@ -58,17 +54,17 @@ __attribute__((export_name("writer_procedure"))) const char* writer_procedure(co
         json.BeginObject().Key("text").String(trelvani::LineText(line)).Key("note").String(line.note);
         json.Key("error").Bool(!line.error.empty()).EndObject();
     }
-    json.EndArray().Key("boxes").BeginArray();
+    std::string boxTexts;
     for (const trelvani::WrittenText& box : procedure.boxes) {
-        json.BeginArray().String(box.control).String(box.text).EndArray();
+        boxTexts.append(boxTexts.empty() ? "Texto de cada casilla: " : ", ");
+        boxTexts.append(box.control).append(" \"").append(box.text).append("\"");
     }
-    json.EndArray().EndObject();
+    json.EndArray().Key("boxTexts").String(boxTexts).EndObject();
     return Returned(std::move(out));
 }
 
 // The click's working as text, Markdown or LaTeX, to paste.
-__attribute__((export_name("writer_procedure_copy"))) const char* writer_procedure_copy(int format, const char* bytes,
-                                                                                         std::size_t size) {
+EMSCRIPTEN_KEEPALIVE const char* steps_copy(const char* bytes, std::size_t size, int format) {
     const trelvani::ClickRecord click = trelvani::ClickFromBytes(std::string_view(bytes, size));
     if (click.button == nullptr) return Returned("");
     const trelvani::Procedure procedure = trelvani::ProcedureOf(click);
@@ -81,7 +77,7 @@ __attribute__((export_name("writer_procedure_copy"))) const char* writer_procedu
 // "conventions": [[name, value, users]], "curve": the exact cut at the 65
 // levels as numbers, null where it does not exist, "curveLegend" and
 // "curveDescription", what the plot writes of that curve, "alphaUnread"}.
-__attribute__((export_name("writer_cuts"))) const char* writer_cuts(const char* bytes, std::size_t size) {
+EMSCRIPTEN_KEEPALIVE const char* cuts_table(const char* bytes, std::size_t size) {
     const trelvani::CutSection section = trelvani::CutSectionOf(trelvani::CutInputsFromBytes(std::string_view(bytes, size)));
     std::string out;
     trelvani::JsonWriter json(out);
@@ -111,8 +107,7 @@ __attribute__((export_name("writer_cuts"))) const char* writer_cuts(const char* 
 }
 
 // The α-cuts and conventions as text, Markdown or LaTeX, to paste.
-__attribute__((export_name("writer_cuts_copy"))) const char* writer_cuts_copy(int format, const char* bytes,
-                                                                               std::size_t size) {
+EMSCRIPTEN_KEEPALIVE const char* cuts_copy(const char* bytes, std::size_t size, int format) {
     const trelvani::CutSection section = trelvani::CutSectionOf(trelvani::CutInputsFromBytes(std::string_view(bytes, size)));
     return Returned(format == kMarkdown ? trelvani::CutsAsMarkdown(section)
                     : format == kLatex  ? trelvani::CutsAsLatex(section)
@@ -120,8 +115,7 @@ __attribute__((export_name("writer_cuts_copy"))) const char* writer_cuts_copy(in
 }
 
 // The history as text, Markdown, LaTeX or CSV, or as an exercise list.
-__attribute__((export_name("writer_history_copy"))) const char* writer_history_copy(int format, const char* bytes,
-                                                                                     std::size_t size) {
+EMSCRIPTEN_KEEPALIVE const char* history_copy(const char* bytes, std::size_t size, int format) {
     const trelvani::History history = trelvani::HistoryFromBytes(std::string_view(bytes, size));
     return Returned(format == kMarkdown  ? trelvani::HistoryAsMarkdown(history)
                     : format == kLatex     ? trelvani::HistoryAsLatex(history)
