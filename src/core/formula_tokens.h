@@ -3,6 +3,8 @@
 #include <cstddef>
 #include <string_view>
 
+#include "text/character_classes.h"
+
 // A step's formula read token by token: the one reading of the handlers'
 // formulas, for laying them out and for putting values in them. It also
 // reads a formula whose names were replaced by values ("1e+16", "(-0.5)").
@@ -25,7 +27,6 @@ struct FormulaToken {
 inline constexpr std::string_view kRootSign = "\u221a";
 
 constexpr bool IsFormulaLetter(char c) { return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z'); }
-constexpr bool IsFormulaDigit(char c) { return c >= '0' && c <= '9'; }
 
 // The token that starts at `at`, which is inside `formula`.
 constexpr FormulaToken FormulaTokenAt(std::string_view formula, std::size_t at) {
@@ -37,13 +38,13 @@ constexpr FormulaToken FormulaTokenAt(std::string_view formula, std::size_t at) 
         end += kRootSign.size();
     } else if (IsFormulaLetter(c(at))) {
         part = FormulaPart::Name;
-        while (IsFormulaLetter(c(end)) || IsFormulaDigit(c(end))) ++end;
-    } else if (IsFormulaDigit(c(at)) || c(at) == '.') {
+        while (IsFormulaLetter(c(end)) || IsAsciiDigit(c(end))) ++end;
+    } else if (IsAsciiDigit(c(at)) || c(at) == '.') {
         part = FormulaPart::Number;
-        while (IsFormulaDigit(c(end)) || c(end) == '.') ++end;
+        while (IsAsciiDigit(c(end)) || c(end) == '.') ++end;
         if (c(end) == 'e') {
             end += c(end + 1) == '-' || c(end + 1) == '+' ? 2 : 1;
-            while (IsFormulaDigit(c(end))) ++end;
+            while (IsAsciiDigit(c(end))) ++end;
         }
     } else {
         ++end;

@@ -8,12 +8,12 @@
 
 #include "core/floating_charconv.h"
 #include "core/runtime_error.h"
+#include "text/character_classes.h"
 
 namespace trelvani {
 namespace {
 
 bool IsSkipped(char c) { return c == ' ' || c == '\t' || c == '\n'; }
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 
 // Walks the text, skipping blanks, and collects the number it begins with
 // in the form std::from_chars takes.
@@ -56,7 +56,7 @@ private:
             if (c == '.' && !seenPeriod) {
                 seenPeriod = true;
                 compact_.push_back('.');
-            } else if (IsDigit(c)) {
+            } else if (IsAsciiDigit(c)) {
                 if (c == '0' && significantDigits_ == 0) {
                     ++leadingZeros_;
                     if (seenPeriod) --leadingPosition_;
@@ -92,7 +92,7 @@ private:
         }
         std::string digits;
         std::int64_t value = 0;
-        for (; position_ < text_.size() && IsDigit(Peek()); Advance(), SkipBlanks()) {
+        for (; position_ < text_.size() && IsAsciiDigit(Peek()); Advance(), SkipBlanks()) {
             digits.push_back(Peek());
             if (value < kExponentCap) value = value * 10 + (Peek() - '0');
         }
@@ -143,7 +143,7 @@ std::optional<double> ReadPlain(std::string_view text) {
     if (start == std::string_view::npos) return std::nullopt;
     text.remove_prefix(start);
     const std::size_t first = text.front() == '-' ? 1 : 0;
-    if (first >= text.size() || !(IsDigit(text[first]) || text[first] == '.')) return std::nullopt;
+    if (first >= text.size() || !(IsAsciiDigit(text[first]) || text[first] == '.')) return std::nullopt;
     for (char c : text) {
         if (kNeedsScanner[static_cast<unsigned char>(c)]) return std::nullopt;
     }

@@ -7,19 +7,9 @@
 #include <new>
 #include <string_view>
 
+#include "text/character_classes.h"
+
 namespace trelvani::protocol {
-namespace {
-
-bool IsBlankByte(char c) { return c == ' ' || c == '\t' || c == '\r'; }
-
-bool AllBlank(std::string_view bytes) {
-    for (char c : bytes) {
-        if (!IsBlankByte(c)) return false;
-    }
-    return true;
-}
-
-}  // namespace
 
 std::size_t DescriptorSource::Read(char* into, std::size_t capacity) {
     for (;;) {

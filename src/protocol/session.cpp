@@ -15,6 +15,7 @@
 #include "core/floating_charconv.h"
 #include "core/steps_json.h"
 #include "protocol/line_reader.h"
+#include "text/character_classes.h"
 #include "text/json_writer.h"
 
 namespace trelvani::protocol {
@@ -312,7 +313,7 @@ bool Session::Handle(std::string_view line, ReplyOutput& out) {
 }
 
 bool IsBlank(std::string_view line) {
-    return line.find_first_not_of(" \t\r\n") == std::string_view::npos;
+    return AllBlank(line);
 }
 
 bool AnswerLines(ByteSource& in, ReplyOutput& out, CutAnswers& cuts, std::size_t limit) {

@@ -3,14 +3,12 @@
 #include <algorithm>
 
 #include "core/floating_charconv.h"
+#include "text/character_classes.h"
 
 namespace trelvani {
 namespace {
 
 constexpr std::int64_t kExponentBound = 1'000'000'000;
-
-bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r'; }
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 
 void DropLeadingZeros(std::string& digits) {
     digits.erase(0, std::min(digits.find_first_not_of('0'), digits.size()));
@@ -65,7 +63,7 @@ HandReading ReadHandNumber(std::string_view text, HandNumber& number) {
     number = {};
     std::size_t i = 0;
     const auto skipBlanks = [&] {
-        while (i < text.size() && IsBlank(text[i])) ++i;
+        while (i < text.size() && IsBlankChar(text[i])) ++i;
     };
     skipBlanks();
     if (i == text.size()) return HandReading::Empty;
@@ -81,7 +79,7 @@ HandReading ReadHandNumber(std::string_view text, HandNumber& number) {
     std::int64_t fractionDigits = 0;
     for (; i < text.size(); ++i) {
         const char c = text[i];
-        if (IsDigit(c)) {
+        if (IsAsciiDigit(c)) {
             anyDigit = true;
             number.digits += c;
             fractionDigits += point;
@@ -98,8 +96,8 @@ HandReading ReadHandNumber(std::string_view text, HandNumber& number) {
         ++i;
         bool negativeExponent = false;
         if (i < text.size() && (text[i] == '+' || text[i] == '-')) negativeExponent = text[i++] == '-';
-        if (i == text.size() || !IsDigit(text[i])) return HandReading::NotANumber;
-        for (; i < text.size() && IsDigit(text[i]); ++i) {
+        if (i == text.size() || !IsAsciiDigit(text[i])) return HandReading::NotANumber;
+        for (; i < text.size() && IsAsciiDigit(text[i]); ++i) {
             exponent = std::min(exponent * 10 + (text[i] - '0'), kExponentBound);
         }
         if (negativeExponent) exponent = -exponent;

@@ -6,6 +6,7 @@
 #include "core/floating_charconv.h"
 #include "core/steps.h"
 #include "core/vertex_means.h"
+#include "text/character_classes.h"
 
 namespace trelvani {
 namespace {
@@ -169,15 +170,15 @@ Measure GradedMean(const TrapezoidalNumber& z) {
 }
 
 bool ReadAlpha(std::string_view typed, double& alpha) {
-    const auto blank = [](char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r'; };
-    while (!typed.empty() && blank(typed.front())) typed.remove_prefix(1);
-    while (!typed.empty() && blank(typed.back())) typed.remove_suffix(1);
+    // Trimmed in place: a call to TrimBlanks would cost the page's core bytes.
+    while (!typed.empty() && IsBlankChar(typed.front())) typed.remove_prefix(1);
+    while (!typed.empty() && IsBlankChar(typed.back())) typed.remove_suffix(1);
     if (typed.empty() || typed.size() > 64) return false;
     std::string text(typed);
     std::replace(text.begin(), text.end(), ',', '.');
     // Only a plain decimal: no "inf", "nan" or hexadecimal forms.
     for (char c : text) {
-        if (!((c >= '0' && c <= '9') || c == '.' || c == '+' || c == '-' || c == 'e' || c == 'E')) return false;
+        if (!(IsAsciiDigit(c) || c == '.' || c == '+' || c == '-' || c == 'e' || c == 'E')) return false;
     }
     const char* first = text.data();
     if (*first == '+') ++first;

@@ -1,18 +1,10 @@
 #include "study/decision/entry_reading.h"
 
 #include "core/floating_charconv.h"
+#include "text/character_classes.h"
 
 namespace trelvani::decision {
 namespace {
-
-bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r'; }
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
-
-std::string_view Trimmed(std::string_view text) {
-    while (!text.empty() && IsBlank(text.front())) text.remove_prefix(1);
-    while (!text.empty() && IsBlank(text.back())) text.remove_suffix(1);
-    return text;
-}
 
 // A decimal with one point or one comma, an optional sign and an optional
 // exponent, spelt as the correctly rounded reader takes it; none when the
@@ -27,7 +19,7 @@ std::optional<std::string> PlainDecimal(std::string_view text) {
     bool digits = false;
     bool separator = false;
     for (; i < text.size(); ++i) {
-        if (IsDigit(text[i])) {
+        if (IsAsciiDigit(text[i])) {
             plain += text[i];
             digits = true;
         } else if ((text[i] == '.' || text[i] == ',') && !separator) {
@@ -42,8 +34,8 @@ std::optional<std::string> PlainDecimal(std::string_view text) {
         plain += 'e';
         ++i;
         if (i < text.size() && (text[i] == '+' || text[i] == '-')) plain += text[i++];
-        if (i == text.size() || !IsDigit(text[i])) return std::nullopt;
-        while (i < text.size() && IsDigit(text[i])) plain += text[i++];
+        if (i == text.size() || !IsAsciiDigit(text[i])) return std::nullopt;
+        while (i < text.size() && IsAsciiDigit(text[i])) plain += text[i++];
     }
     if (i != text.size()) return std::nullopt;
     return plain;
@@ -64,7 +56,7 @@ double ReadNumber(const JsonValue& value, const PlaceName& place, std::string& w
         written = value.text;
         decimal = value.text;
     } else if (value.kind == JsonValue::Kind::String) {
-        written = Trimmed(value.text);
+        written = TrimBlanks(value.text);
         decimal = PlainDecimal(written);
         if (!decimal) throw DecisionError(place() + ": «" + value.text + "» no es un número");
     } else {
@@ -104,12 +96,12 @@ Entry ReadEntry(const JsonValue& value, const Scale& scale, ScaleRole role, cons
     switch (value.kind) {
     case JsonValue::Kind::String:
         if (const ScaleTerm* term = FindTerm(scale, value.text)) {
-            entry.text = Trimmed(value.text);
+            entry.text = TrimBlanks(value.text);
             entry.value = term->value;
             fourComponents = fourComponents || term->fourComponents;
             return entry;
         }
-        if (const auto decimal = PlainDecimal(Trimmed(value.text))) {
+        if (const auto decimal = PlainDecimal(TrimBlanks(value.text))) {
             const double x = ReadNumber(value, place, entry.text);
             entry.value = {x, x, x, x};
             return entry;

@@ -4,6 +4,7 @@
 #include "study/decision/json_tree.h"
 #include "study/decision/problem_reading.h"
 #include "study/decision/scales.h"
+#include "text/character_classes.h"
 #include "text/json_writer.h"
 
 namespace trelvani::decision {
@@ -61,27 +62,19 @@ void WriteList(JsonWriter& json, const std::vector<Item>& items, const Write& wr
     json.EndArray();
 }
 
-bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r'; }
-
-std::string_view Trimmed(std::string_view text) {
-    while (!text.empty() && IsBlank(text.front())) text.remove_prefix(1);
-    while (!text.empty() && IsBlank(text.back())) text.remove_suffix(1);
-    return text;
-}
-
 // The numbers a cell holds apart, each as typed; empty when it holds one
 // term or one number.
 Texts NumbersApart(std::string_view typed) {
-    std::string_view text = Trimmed(typed);
+    std::string_view text = TrimBlanks(typed);
     const bool bracketed = text.size() >= 2 && text.front() == '(' && text.back() == ')';
-    if (bracketed) text = Trimmed(text.substr(1, text.size() - 2));
+    if (bracketed) text = TrimBlanks(text.substr(1, text.size() - 2));
     Texts parts;
     const auto splitAt = [&](std::string_view separator) {
         for (std::size_t at; (at = text.find(separator)) != std::string_view::npos;) {
-            parts.emplace_back(Trimmed(text.substr(0, at)));
+            parts.emplace_back(TrimBlanks(text.substr(0, at)));
             text.remove_prefix(at + separator.size());
         }
-        parts.emplace_back(Trimmed(text));
+        parts.emplace_back(TrimBlanks(text));
     };
     if (text.find(';') != std::string_view::npos) {
         splitAt(";");
@@ -89,12 +82,12 @@ Texts NumbersApart(std::string_view typed) {
         splitAt(", ");
     } else {
         for (std::size_t start = 0; start < text.size();) {
-            if (IsBlank(text[start])) {
+            if (IsBlankChar(text[start])) {
                 ++start;
                 continue;
             }
             std::size_t end = start;
-            while (end < text.size() && !IsBlank(text[end])) ++end;
+            while (end < text.size() && !IsBlankChar(text[end])) ++end;
             parts.emplace_back(text.substr(start, end - start));
             start = end;
         }

@@ -2,6 +2,8 @@
 
 #include <array>
 
+#include "text/character_classes.h"
+
 namespace trelvani::decision {
 namespace {
 
@@ -53,8 +55,6 @@ Scale Saaty() {
     return scale;
 }
 
-bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r'; }
-
 char Lower(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
 
 bool SameWords(std::string_view a, std::string_view b) {
@@ -85,8 +85,7 @@ std::optional<Scale> BuiltInScale(ScaleRole role, std::string_view name) {
 Scale DefaultScale(ScaleRole role) { return *BuiltInScale(role, role == ScaleRole::Comparisons ? "saaty" : "chen"); }
 
 const ScaleTerm* FindTerm(const Scale& scale, std::string_view text) {
-    while (!text.empty() && IsBlank(text.front())) text.remove_prefix(1);
-    while (!text.empty() && IsBlank(text.back())) text.remove_suffix(1);
+    text = TrimBlanks(text);
     for (const ScaleTerm& term : scale.terms) {
         if (SameWords(term.abbreviation, text) || SameWords(term.name, text)) return &term;
     }

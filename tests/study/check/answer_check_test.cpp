@@ -5,6 +5,7 @@
 
 #include "core/buttons.h"
 #include "core/controls.h"
+#include "sample_clicks.h"
 #include "study/check/answer_key.h"
 
 namespace trelvani {
@@ -152,6 +153,24 @@ TEST(AnswerCheck, TheKeyFollowsWhatEachClickComputed) {
     EXPECT_EQ(key.Judge(0, "0.75").value, " .75");
     EXPECT_TRUE(key.Judge(0, "0.75").agrees);
     EXPECT_EQ(key.Judge(4, "9").value, " 9");
+}
+
+// Under the names it looks for, the key finds the value of every result box
+// a click wrote.
+TEST(AnswerCheck, TheKeyAgreesWithEveryResultBoxAClickWrote) {
+    for (const std::string_view button : kEveryButton) {
+        const ClickRecord click = SampleClick(button);
+        ASSERT_FALSE(click.error) << button;
+        AnswerKey key;
+        key.Update(click.button->id, click.steps);
+        for (const WrittenText& written : click.written) {
+            const auto box = BoxNamed(written.control);
+            if (!box || *box < Box::ZI) continue;
+            const Verdict verdict = key.Judge(static_cast<std::size_t>(*box) - static_cast<std::size_t>(Box::ZI), written.text);
+            EXPECT_EQ(verdict.value, written.text) << button << ' ' << written.control;
+            EXPECT_TRUE(verdict.agrees) << button << ' ' << written.control;
+        }
+    }
 }
 
 // What the page says of each verdict, byte for byte, for the window's clicks

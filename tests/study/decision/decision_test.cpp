@@ -12,6 +12,7 @@
 #include "core/handlers/handlers.h"
 #include "core/steps.h"
 #include "study/decision/defuzzification.h"
+#include "study/decision/page_description.h"
 #include "study/decision/problem_reading.h"
 #include "study/decision/reply.h"
 #include "study/decision/rounding.h"
@@ -56,14 +57,8 @@ std::vector<std::string> Keys(const Json& object) {
 
 // Chen (2000), "Extensions of the TOPSIS for group decision-making under
 // fuzzy environment", Fuzzy Sets and Systems 114: three candidates, five
-// criteria, three decision makers.
-const std::string kChenLinguistic = R"({"metodo": "topsis", "decisores": 3,
-  "alternativas": ["A1", "A2", "A3"], "criterios": ["C1", "C2", "C3", "C4", "C5"],
-  "pesos": [["A", "MA", "MDA"], ["MA", "MA", "MA"], ["MA", "A", "A"], ["MA", "MA", "MA"], ["M", "MDA", "MDA"]],
-  "valoraciones": [
-    [["MDB", "B", "MDB"], ["B", "MDB", "R"], ["R", "B", "B"], ["MB", "B", "MB"], ["R", "R", "R"]],
-    [["B", "B", "MDB"], ["MB", "MB", "MB"], ["MB", "MB", "B"], ["MB", "MB", "MB"], ["MB", "MDB", "B"]],
-    [["MB", "B", "R"], ["MDB", "B", "MB"], ["B", "MDB", "MB"], ["B", "MB", "MDB"], ["B", "B", "MDB"]]]})";
+// criteria, three decision makers; the example the page offers.
+const std::string kChenLinguistic(kChenExample);
 
 // The same paper's Table 5, the aggregated matrix as printed.
 const std::string kChenTable5 = R"({"metodo": "topsis",

@@ -9,9 +9,11 @@
 #include <iostream>
 #include <locale>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "study/decision/documents/worked_solution.h"
+#include "study/decision/page_description.h"
 #include "study/decision/problem_reading.h"
 #include "study/decision/reply.h"
 
@@ -19,7 +21,7 @@ namespace {
 
 struct Sample {
     const char* name;
-    const char* problem;
+    std::string_view problem;
 };
 
 // Names as people type them: TeX, Markdown, HTML, CDATA and GIFT specials.
@@ -28,14 +30,9 @@ struct Sample {
     R"j("criterios": ["C_1^2 **b**", "{#}", "<script>alert(1)</script>", "Ñandú «ó» -- ---", "`c` |x| &amp;"])j"
 
 const Sample kSamples[] = {
-    // Chen (2000), from the linguistic ratings of its three decision makers.
-    {"chen", R"j({"metodo": "topsis", "decisores": 3, "alternativas": ["A1", "A2", "A3"],
-        "criterios": ["C1", "C2", "C3", "C4", "C5"],
-        "pesos": [["A", "MA", "MDA"], ["MA", "MA", "MA"], ["MA", "A", "A"], ["MA", "MA", "MA"], ["M", "MDA", "MDA"]],
-        "valoraciones": [
-          [["MDB", "B", "MDB"], ["B", "MDB", "R"], ["R", "B", "B"], ["MB", "B", "MB"], ["R", "R", "R"]],
-          [["B", "B", "MDB"], ["MB", "MB", "MB"], ["MB", "MB", "B"], ["MB", "MB", "MB"], ["MB", "MDB", "B"]],
-          [["MB", "B", "R"], ["MDB", "B", "MB"], ["B", "MDB", "MB"], ["B", "MB", "MDB"], ["B", "B", "MDB"]]]})j"},
+    // Chen (2000), from the linguistic ratings of its three decision makers:
+    // the example the page offers.
+    {"chen", trelvani::decision::kChenExample},
     // 3 × 5 trapezoids of 17 significant digits, with cost criteria.
     {"topsis-largos", R"j({"metodo": "topsis", )j" HOSTILE_ALTERNATIVES ", " HOSTILE_CRITERIA R"j(,
         "tipos": ["beneficio", "costo", "beneficio", "costo", "beneficio"],
@@ -121,9 +118,9 @@ int main(int argc, char** argv) {
     const std::string folder = argv[1];
     std::vector<Sample> samples(std::begin(kSamples), std::end(kSamples));
     const std::string wide = WideProblem();
-    samples.push_back({"ancho", wide.c_str()});
+    samples.push_back({"ancho", wide});
     for (const Sample& sample : samples) {
-        std::string line = sample.problem;
+        std::string line(sample.problem);
         for (char& c : line) c = c == '\n' ? ' ' : c;
         const Problem problem = ReadProblem(line);
         const Solution solution = Solve(problem);
