@@ -6,12 +6,10 @@
 #include <nlohmann/json.hpp>
 
 #include "core/buttons.h"
-#include "core/operand_io.h"
 #include "core/steps.h"
 #include "study/cuts/alpha_cuts.h"
 #include "study/decision/reply.h"
 #include "study/history/history.h"
-#include "study/record_bytes.h"
 
 #include "study/exercises/exercise_documents.h"
 #include "study/exercises/exercise_link.h"
@@ -258,18 +256,6 @@ TEST(ExerciseLink, WhatALinkWritesReadsBackAsTyped) {
     hostile.y = std::array<std::string, 4>{"", "=", "%41", "'); alert(1); //"};
     hostile.buttons = {"Suma", "DEFUZY"};
     hostile.statement = "}{#~=:\\ $&%_^ <b> ]]>";
-    // As the page hands the window's texts from its core to the link's writer.
-    MemoryControls window;
-    for (std::size_t i = 0; i < 4; ++i) {
-        window.SetText(BoxesOf(Row::X)[i], (*hostile.x)[i]);
-        window.SetText(BoxesOf(Row::Y)[i], (*hostile.y)[i]);
-    }
-    const std::string bytes = WindowTextsBytes(window, &ButtonOf(ButtonId::Add));
-    const WindowTexts handed = WindowTextsFromBytes(bytes);
-    EXPECT_EQ(handed.x, *hostile.x);
-    EXPECT_EQ(handed.y, *hostile.y);
-    EXPECT_EQ(handed.lastButton, &ButtonOf(ButtonId::Add));
-    EXPECT_EQ(WindowTextsFromBytes(std::string_view(bytes).substr(0, bytes.size() - 1)).x[0], "");
     const std::string fragment = ExerciseFragment(hostile);
     const FragmentReading reading = ReadExerciseFragment(fragment);
     EXPECT_EQ(reading.problem, "");
