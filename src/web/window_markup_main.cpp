@@ -14,7 +14,7 @@
 #include "text/json_writer.h"
 #include "web/copy_format.h"
 #include "web/section_texts.h"
-#include "window/control_table.h"
+#include "web/window_markup.h"
 
 namespace {
 
@@ -51,11 +51,11 @@ int main(int argc, char** argv) {
     const std::string_view what = argc > 1 ? argv[1] : "";
     std::string text;
     if (what.empty()) {
-        text = trelvani::window::WindowMarkup();
+        text = trelvani::web::WindowMarkup();
     } else if (what == "style") {
-        text = trelvani::window::WindowStyle();
+        text = trelvani::web::WindowStyle();
     } else if (what == "table") {
-        text = trelvani::window::ControlTableJson();
+        text = trelvani::web::ControlTableJson();
     } else if (what == "data") {
         text = SectionsData();
     } else {

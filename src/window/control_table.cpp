@@ -1,5 +1,7 @@
 #include "window/control_table.h"
 
+#include <string>
+
 #include "trelvani_version.h"
 
 namespace trelvani::window {
@@ -67,6 +69,20 @@ double PointSize(ControlFont font) {
 std::optional<Box> BoxOf(const ControlRow& row) {
     if (row.kind != ControlKind::TextBox) return std::nullopt;
     return BoxNamed(row.name);
+}
+
+
+const ControlRow* RowNamed(std::string_view name) {
+    for (const ControlRow& row : kControlTable) {
+        if (IdOf(row) == name) return &row;
+    }
+    return nullptr;
+}
+
+std::string IdOf(const ControlRow& row) {
+    std::string id(row.name);
+    if (row.index >= 0) id += '_' + std::to_string(row.index);
+    return id;
 }
 
 }  // namespace trelvani::window

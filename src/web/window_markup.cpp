@@ -2,10 +2,17 @@
 #include <charconv>
 #include <vector>
 
+#include "web/window_markup.h"
+
 #include "text/json_writer.h"
+#include "text/markup_escapes.h"
 #include "window/control_table.h"
 
-namespace trelvani::window {
+namespace trelvani::web {
+
+// The control table's rows and lookups.
+using namespace trelvani::window;
+
 namespace {
 
 void AppendNumber(std::string& out, int value) {
@@ -26,17 +33,7 @@ void AppendPixels(std::string& out, int twips) {
     out += "px";
 }
 
-void AppendEscaped(std::string& out, std::string_view text) {
-    for (char c : text) {
-        switch (c) {
-        case '&': out += "&amp;"; break;
-        case '<': out += "&lt;"; break;
-        case '>': out += "&gt;"; break;
-        case '"': out += "&quot;"; break;
-        default: out += c;
-        }
-    }
-}
+void AppendEscaped(std::string& out, std::string_view text) { out += HtmlText(text); }
 
 bool NamesOf(const ControlRow& label, std::string_view name) {
     std::string_view names = label.labels;
@@ -148,19 +145,6 @@ void AppendControl(std::string& out, const ControlRow& row, bool firstBox) {
 
 }  // namespace
 
-const ControlRow* RowNamed(std::string_view name) {
-    for (const ControlRow& row : kControlTable) {
-        if (IdOf(row) == name) return &row;
-    }
-    return nullptr;
-}
-
-std::string IdOf(const ControlRow& row) {
-    std::string id(row.name);
-    if (row.index >= 0) id += '_' + std::to_string(row.index);
-    return id;
-}
-
 std::string WindowStyle() {
     std::string css = "#marco,#Trelvani_Fuzzy{width:";
     AppendPixels(css, kClientWidthTwips);
@@ -233,4 +217,4 @@ std::string ControlTableJson() {
     return out;
 }
 
-}  // namespace trelvani::window
+}  // namespace trelvani::web
