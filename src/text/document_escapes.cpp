@@ -2,40 +2,18 @@
 
 #include <cstdint>
 
+#include "text/utf8.h"
+
 namespace trelvani {
 namespace {
 
 constexpr std::string_view kReplacement = "\xEF\xBF\xBD";  // U+FFFD
 
-// Reads one UTF-8 character at `i`, moving past it; a byte that does not
-// start a well-formed character reads as U+FFFD, one byte long.
+// Reads one UTF-8 character at `i`, moving past it.
 char32_t NextCharacter(std::string_view text, std::size_t& i) {
-    const auto byte = [&](std::size_t at) { return static_cast<unsigned char>(text[at]); };
-    const unsigned char lead = byte(i);
-    if (lead < 0x80) {
-        ++i;
-        return lead;
-    }
-    std::size_t length = lead >= 0xF0 ? 4 : lead >= 0xE0 ? 3 : lead >= 0xC2 ? 2 : 0;
-    if (lead > 0xF4 || length == 0 || i + length > text.size()) {
-        ++i;
-        return 0xFFFD;
-    }
-    char32_t code = lead & (0x7F >> length);
-    for (std::size_t k = 1; k < length; ++k) {
-        if ((byte(i + k) & 0xC0) != 0x80) {
-            ++i;
-            return 0xFFFD;
-        }
-        code = (code << 6) | (byte(i + k) & 0x3F);
-    }
-    const char32_t least[] = {0, 0, 0x80, 0x800, 0x10000};
-    if (code < least[length] || code > 0x10FFFF || (code >= 0xD800 && code <= 0xDFFF)) {
-        ++i;
-        return 0xFFFD;
-    }
-    i += length;
-    return code;
+    const Utf8Character character = Utf8CharacterAt(text, i);
+    i += character.length;
+    return character.code;
 }
 
 // The levels of the α-cuts are named by the letter itself.

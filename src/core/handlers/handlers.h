@@ -1,5 +1,7 @@
 #pragma once
 
+#include <string_view>
+
 #include "core/controls.h"
 #include "core/steps.h"
 
@@ -7,6 +9,9 @@
 // afresh, computes everything through `steps`, and only then writes; a
 // RuntimeError thrown on the way leaves every box and `Mensajes` as they were.
 namespace trelvani {
+
+// What Maximo and Minimo write into Mensajes when both means are equal.
+inline constexpr std::string_view kBothEqual = "Ambos numeros son iguales";
 
 void Suma_Click(Controls& controls, Steps& steps);
 void Resta_Click(Controls& controls, Steps& steps);

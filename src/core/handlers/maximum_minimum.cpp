@@ -6,8 +6,6 @@
 namespace trelvani {
 namespace {
 
-constexpr std::string_view kBothEqual = "Ambos numeros son iguales";
-
 double Mean(const TrapezoidalNumber& number) {
     return Divide(Add(Add(Add(number.c1, number.c2), number.c3), number.c4), 4.0);
 }

@@ -6,6 +6,7 @@
 #include <variant>
 #include <vector>
 
+#include "core/handlers/handlers.h"
 #include "study/check/answer_key.h"
 #include "study/click_record.h"
 #include "study/decision/solution.h"
@@ -61,7 +62,6 @@ struct Exercise {
 };
 
 inline constexpr std::string_view kOperandKept = "Operando elegido";
-inline constexpr std::string_view kBothEqual = "Ambos numeros son iguales";
 
 struct ExerciseSet {
     std::vector<Exercise> exercises;

@@ -3,6 +3,7 @@
 #include "study/decision/documents/worked_document.h"
 #include "study/decision/documents/worked_notation.h"
 #include "text/document_escapes.h"
+#include "text/utf8.h"
 
 namespace trelvani::decision {
 namespace {
@@ -60,10 +61,6 @@ constexpr double kLine = 345.0;
 // Each column's padding (\tabcolsep of 3 pt each side) and rule.
 constexpr double kColumnSpace = 6.4;
 
-std::size_t Characters(std::string_view text) {
-    return static_cast<std::size_t>(std::count_if(text.begin(), text.end(), [](char c) { return (c & 0xC0) != 0x80; }));
-}
-
 // Digits a number takes: its minus and its power of ten are wider.
 double NumberDigits(std::string_view number) {
     return static_cast<double>(number.size()) + (number.starts_with('-') ? 1.0 : 0.0) +
@@ -114,17 +111,17 @@ Width CellWidth(const TableCell& cell) {
             for (std::size_t space = part.find(' '); start <= part.size(); space = part.find(' ', start)) {
                 const std::size_t end = space == std::string::npos ? part.size() : space;
                 const std::string_view word = std::string_view(part).substr(start, end - start);
-                width.least = std::max(width.least, 1.6 * static_cast<double>(Characters(word)) + 1);
+                width.least = std::max(width.least, 1.6 * static_cast<double>(Utf8Length(word)) + 1);
                 start = end + 1;
             }
-            width.natural = std::max(width.natural, 1.35 * static_cast<double>(Characters(part)) + 1);
+            width.natural = std::max(width.natural, 1.35 * static_cast<double>(Utf8Length(part)) + 1);
         }
         break;
     case CellKind::Typed:
     case CellKind::Entries:
         for (const std::string& part : cell.parts) {
             width.least = std::max(width.least, TypedLeast(part));
-            width.natural += 1.4 * static_cast<double>(Characters(part)) + 2;
+            width.natural += 1.4 * static_cast<double>(Utf8Length(part)) + 2;
         }
         width.natural = std::max(width.natural, width.least);
         break;

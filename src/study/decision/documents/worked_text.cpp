@@ -1,6 +1,7 @@
 #include <algorithm>
 
 #include "study/decision/documents/worked_document.h"
+#include "text/utf8.h"
 
 namespace trelvani::decision {
 namespace {
@@ -29,13 +30,8 @@ std::string Text(const Line& line) {
     return out;
 }
 
-// Columns line up by characters, not bytes.
-std::size_t Characters(std::string_view text) {
-    return static_cast<std::size_t>(std::count_if(text.begin(), text.end(), [](char c) { return (c & 0xC0) != 0x80; }));
-}
-
 std::string Underlined(const std::string& heading, char rule) {
-    return heading + "\n" + std::string(Characters(heading), rule) + "\n";
+    return heading + "\n" + std::string(Utf8Length(heading), rule) + "\n";
 }
 
 std::string TableText(const Table& table) {
@@ -48,14 +44,14 @@ std::string TableText(const Table& table) {
     for (const auto& cells : table.rows) add(cells);
     std::vector<std::size_t> widths(table.header.size(), 0);
     for (const auto& row : rows) {
-        for (std::size_t i = 0; i < row.size() && i < widths.size(); ++i) widths[i] = std::max(widths[i], Characters(row[i]));
+        for (std::size_t i = 0; i < row.size() && i < widths.size(); ++i) widths[i] = std::max(widths[i], Utf8Length(row[i]));
     }
     std::string out = table.title + "\n";
     for (const auto& row : rows) {
         std::string line;
         for (std::size_t i = 0; i < row.size(); ++i) {
             line += (i > 0 ? " | " : "") + row[i];
-            if (i + 1 < row.size()) line.append(widths[i] - Characters(row[i]), ' ');
+            if (i + 1 < row.size()) line.append(widths[i] - Utf8Length(row[i]), ' ');
         }
         out += line + "\n";
     }
