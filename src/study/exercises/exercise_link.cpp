@@ -9,9 +9,6 @@
 namespace trelvani {
 namespace {
 
-constexpr std::size_t kMaxBoxBytes = 1000;
-constexpr std::size_t kMaxStatementBytes = 4000;
-
 bool Kept(unsigned char c) {
     return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') || c == '-' || c == '.' ||
            c == '_' || c == '~' || c == '+';

@@ -14,8 +14,6 @@
 namespace trelvani {
 namespace {
 
-constexpr std::size_t kMaxBoxBytes = 1000;
-constexpr std::size_t kMaxStatementBytes = 4000;
 constexpr std::size_t kMaxButtons = 20;
 constexpr int kMaxDecimals = 6;
 // Ranges stay where their units of the last decimal are whole and exact.

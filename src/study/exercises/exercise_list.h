@@ -43,6 +43,9 @@ struct ExerciseLine {
 
 inline constexpr std::size_t kMaxExercises = 1000;
 inline constexpr std::size_t kMaxListLineBytes = 64 * 1024;
+// A box's text and a statement, in a list's line or in a link.
+inline constexpr std::size_t kMaxBoxBytes = 1000;
+inline constexpr std::size_t kMaxStatementBytes = 4000;
 
 // One line of a list read into `line`; the Spanish reason when it cannot be.
 std::optional<std::string> ReadExerciseLine(std::string_view text, ExerciseLine& line);
