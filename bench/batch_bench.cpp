@@ -4,6 +4,7 @@
 
 #include <benchmark/benchmark.h>
 
+#include "protocol/reply.h"
 #include "protocol/session.h"
 #include "study/cuts/cut_replies.h"
 

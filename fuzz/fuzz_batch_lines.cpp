@@ -14,6 +14,7 @@
 
 #include "core/buttons.h"
 #include "protocol/line_reader.h"
+#include "protocol/reply.h"
 #include "protocol/session.h"
 #include "study/cuts/cut_replies.h"
 

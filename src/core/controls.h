@@ -40,23 +40,19 @@ public:
 
 // The boxes without a window, as they stand when the calculator starts:
 // every operand and result box one blank, `Def` two, `Mensajes` one.
-// Changes since the last KeepChanges() can be taken back with UndoChanges(),
-// which never allocates.
 class MemoryControls final : public Controls {
 public:
     MemoryControls();
 
     std::string Text(Box box) const override { return texts_[Slot(box)]; }
-    void SetText(Box box, std::string_view text) override { Assign(Slot(box), text); }
-    void SetMensajes(std::string_view caption) override { Assign(kMensajesSlot, caption); }
-    // Hands a text over without copying it, so it cannot fail half-way.
-    void TakeText(Box box, std::string& text) noexcept;
+    void SetText(Box box, std::string_view text) override { texts_[Slot(box)].assign(text); }
+    void SetMensajes(std::string_view caption) override { texts_[kMensajesSlot].assign(caption); }
+    // Exchanges a text with `text`; nothing is copied, so neither can fail.
+    void SwapText(Box box, std::string& text) noexcept { texts_[Slot(box)].swap(text); }
+    void SwapMensajes(std::string& caption) noexcept { texts_[kMensajesSlot].swap(caption); }
 
     std::string_view View(Box box) const { return texts_[Slot(box)]; }
     std::string_view Mensajes() const { return texts_[kMensajesSlot]; }
-
-    void KeepChanges() noexcept;
-    void UndoChanges() noexcept;
 
     bool operator==(const MemoryControls& other) const { return texts_ == other.texts_; }
 
@@ -64,11 +60,8 @@ private:
     static constexpr std::size_t kMensajesSlot = kBoxCount;
     static constexpr std::size_t kSlots = kBoxCount + 1;
     static std::size_t Slot(Box box) { return static_cast<std::size_t>(box); }
-    void Assign(std::size_t slot, std::string_view text);
 
     std::array<std::string, kSlots> texts_;
-    std::array<std::string, kSlots> before_;
-    std::array<bool, kSlots> changed_{};
 };
 
 }  // namespace trelvani

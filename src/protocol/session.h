@@ -1,13 +1,12 @@
 #pragma once
 
 #include <cstddef>
-#include <optional>
-#include <string>
 #include <string_view>
 
 #include "core/controls.h"
-#include "core/runtime_error.h"
 #include "protocol/cut_answers.h"
+#include "protocol/reply.h"
+#include "protocol/session_controls.h"
 
 namespace trelvani::protocol {
 
@@ -17,22 +16,6 @@ inline constexpr std::size_t kMaxLineBytes = std::size_t{4} << 20;
 
 // The reason given for a line that could not be held in memory.
 inline constexpr std::string_view kNoMemoryReason = "memoria insuficiente para esta línea";
-
-// Where a reply goes. A long reply arrives in pieces, so it is never held
-// whole; a failed write throws.
-class ReplyOutput {
-public:
-    virtual ~ReplyOutput() = default;
-    virtual void Write(std::string_view piece) = 0;
-    // Ends a reply; where a person or a program waits for it, it goes out now.
-    virtual void EndLine() { Write("\n"); }
-};
-
-class StringOutput final : public ReplyOutput {
-public:
-    void Write(std::string_view piece) override { text.append(piece); }
-    std::string text;
-};
 
 // One line of a batch session: checks its shape as it is read, applies its
 // "set", runs its "click" and writes the reply (without the newline).
@@ -44,21 +27,14 @@ public:
     // True when the line was valid. An invalid line changes nothing.
     bool Handle(std::string_view line, ReplyOutput& out);
     // The answer to a line that never reached Handle, such as one too long.
-    static void Reject(std::string_view reason, ReplyOutput& out);
+    static void Reject(std::string_view reason, ReplyOutput& out) { WriteInvalid(out, reason); }
 
-    const MemoryControls& controls() const { return controls_; }
+    const MemoryControls& controls() const { return controls_.boxes(); }
 
 private:
     CutAnswers& cuts_;
-    MemoryControls controls_;
+    SessionControls controls_;
 };
-
-// A reply as the session writes it: the texts of every box and Mensajes,
-// the error, then "steps" when `steps` holds their JSON array, then
-// `moreMembers` (members of the reply written elsewhere, such as the cuts).
-// It never allocates.
-void WriteReply(ReplyOutput& out, const MemoryControls& controls, const std::optional<RuntimeError>& error,
-                std::string_view steps = {}, std::string_view moreMembers = {});
 
 // True for a line with nothing but JSON white space: it gets no reply.
 bool IsBlank(std::string_view line);

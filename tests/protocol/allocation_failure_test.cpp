@@ -9,6 +9,7 @@
 
 #include <gtest/gtest.h>
 
+#include "protocol/reply.h"
 #include "protocol/session.h"
 #include "study/cuts/cut_replies.h"
 
@@ -75,6 +76,8 @@ TEST(AllocationFailure, ALineEitherSucceedsOrChangesNothing) {
         R"({"set":{"YIV":"0"},"click":"Division"})",
         R"({"set":{"ZI":"1","ZII":"2","ZIII":"3","ZIV":"4"},"click":"DEFUZY"})",
         R"({"set":{"XI":"1"},"click":"Nada"})",
+        // Equal means write Mensajes, and the steps are listed after it.
+        R"({"set":{"YI":"1","YII":"2","YIII":"3","YIV":"4"},"click":"Maximo","steps":true})",
     };
     const std::string rejected = R"({"invalid":"memoria insuficiente para esta línea"})";
     for (const std::string& line : lines) {

@@ -9,6 +9,7 @@
 #include <string_view>
 
 #include "protocol/line_reader.h"
+#include "protocol/reply.h"
 #include "protocol/session.h"
 #include "study/cuts/cut_replies.h"
 

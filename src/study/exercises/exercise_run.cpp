@@ -6,7 +6,7 @@
 #include "core/step_names.h"
 #include "core/steps_json.h"
 #include "core/text_to_number.h"
-#include "protocol/session.h"
+#include "protocol/reply.h"
 #include "study/decision/reply.h"
 
 namespace trelvani {
