@@ -8,6 +8,7 @@
 #include <string>
 #include <string_view>
 
+#include "programs/stopping.h"
 #include "protocol/line_reader.h"
 #include "protocol/reply.h"
 #include "protocol/session.h"
@@ -89,15 +90,11 @@ Ejemplo:
   La segunda respuesta muestra Z = ( 6,  8,  10,  12) y la tercera Def = " 9".
 )";
 
+using trelvani::programs::kCannotGoOn;
+using trelvani::programs::WriteFailure;
+
 constexpr int kAllValid = 0;
 constexpr int kSomeInvalid = 1;
-constexpr int kCannotGoOn = 2;
-
-// A reply that cannot be written stops the program: going on would answer
-// lines that nobody sees.
-struct WriteFailure {
-    int error = errno;
-};
 
 class StandardOutput final : public trelvani::protocol::ReplyOutput {
 public:
@@ -109,24 +106,14 @@ public:
     }
 };
 
-int Stop(const char* what, const char* why = std::strerror(errno)) {
-    std::fprintf(stderr, "trelvani-batch: %s: %s\n", what, why);
-    return kCannotGoOn;
-}
+constexpr std::string_view kProgram = "trelvani-batch";
 
 int Run() {
     StandardOutput out;
     trelvani::CutReplies cuts;
     trelvani::protocol::DescriptorSource input(STDIN_FILENO);
-    try {
-        return trelvani::protocol::AnswerLines(input, out, cuts) ? kAllValid : kSomeInvalid;
-    } catch (const trelvani::protocol::ReadFailure& failure) {
-        return Stop("no se pudo leer la entrada", failure.what());
-    } catch (const WriteFailure& failure) {
-        return Stop("no se pudo escribir la respuesta", std::strerror(failure.error));
-    } catch (const std::bad_alloc&) {
-        return Stop("memoria insuficiente", std::strerror(ENOMEM));
-    }
+    return trelvani::programs::StopOnFailure(
+        kProgram, [&] { return trelvani::protocol::AnswerLines(input, out, cuts) ? kAllValid : kSomeInvalid; });
 }
 
 }  // namespace
@@ -134,8 +121,10 @@ int Run() {
 int main(int argc, char** argv) {
     for (int i = 1; i < argc; ++i) {
         if (std::string_view(argv[i]) == "--help" || std::string_view(argv[i]) == "-h") {
-            if (std::fwrite(kHelp.data(), 1, kHelp.size(), stdout) != kHelp.size() || std::fflush(stdout) != 0) {
-                return Stop("no se pudo escribir la ayuda");
+            try {
+                trelvani::programs::WriteAll(kHelp);
+            } catch (const WriteFailure& failure) {
+                return trelvani::programs::Stop(kProgram, "no se pudo escribir la ayuda", std::strerror(failure.error));
             }
             return kAllValid;
         }

@@ -11,6 +11,7 @@
 #include <string>
 #include <string_view>
 
+#include "programs/stopping.h"
 #include "protocol/line_reader.h"
 #include "study/decision/documents/worked_solution.h"
 #include "study/decision/problem_reading.h"
@@ -18,9 +19,12 @@
 
 namespace {
 
+using trelvani::programs::WriteAll;
+using trelvani::programs::WriteFailure;
+
 constexpr int kAllSolved = 0;
 constexpr int kSomeFailed = 1;
-constexpr int kCannotGoOn = 2;
+constexpr std::string_view kProgram = "trelvani-decision";
 
 constexpr std::string_view kHelp = R"(Uso: trelvani-decision [--formato FORMATO] [PROBLEMAS]
 
@@ -74,22 +78,7 @@ Ejemplo:
   Responde con cada tabla de la suma ponderada y "orden": ["A1", "A2"].
 )";
 
-// A reply that cannot be written stops the program: going on would answer
-// lines that nobody sees.
-struct WriteFailure {
-    int error = errno;
-};
-
-void WriteAll(std::string_view text) {
-    if (std::fwrite(text.data(), 1, text.size(), stdout) != text.size() || std::fflush(stdout) != 0) {
-        throw WriteFailure{};
-    }
-}
-
-int Stop(const std::string& what, const char* why) {
-    std::fprintf(stderr, "trelvani-decision: %s: %s\n", what.c_str(), why);
-    return kCannotGoOn;
-}
+int Stop(std::string_view what, std::string_view why) { return trelvani::programs::Stop(kProgram, what, why); }
 
 std::string_view Unreadable(trelvani::protocol::LineReader::Status status) {
     return trelvani::decision::UnreadLineReason(status == trelvani::protocol::LineReader::Status::TooLong);
@@ -186,14 +175,8 @@ int main(int argc, char** argv) {
         if (input < 0) return Stop("no se pudo abrir " + path, std::strerror(errno));
     }
     trelvani::protocol::DescriptorSource source(input);
-    try {
+    return trelvani::programs::StopOnFailure(kProgram, [&] {
         trelvani::protocol::LineReader lines(source, trelvani::decision::kMaxProblemBytes);
         return document ? WriteDocument(lines, *document) : AnswerLines(lines);
-    } catch (const trelvani::protocol::ReadFailure& failure) {
-        return Stop("no se pudo leer la entrada", failure.what());
-    } catch (const WriteFailure& failure) {
-        return Stop("no se pudo escribir la respuesta", std::strerror(failure.error));
-    } catch (const std::bad_alloc&) {
-        return Stop("memoria insuficiente", std::strerror(ENOMEM));
-    }
+    });
 }

@@ -11,13 +11,14 @@
 #include <string>
 #include <string_view>
 
+#include "programs/stopping.h"
 #include "study/exercises/exercise_documents.h"
 
 namespace {
 
 constexpr int kWritten = 0;
 constexpr int kListError = 1;
-constexpr int kCannotGoOn = 2;
+using trelvani::programs::kCannotGoOn;
 
 constexpr std::string_view kHelp = R"(Uso: trelvani-ejercicios --formato FORMATO [--solucionario] [--decimales N] [--enlace BASE] [LISTA]
 
