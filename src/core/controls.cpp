@@ -28,4 +28,8 @@ MemoryControls::MemoryControls() {
     texts_[Index(Box::Def)] = "  ";
 }
 
+void MemoryControls::SetText(Box box, std::string_view text) { texts_[Slot(box)].assign(text); }
+
+void MemoryControls::SetMensajes(std::string_view caption) { texts_[kMensajesSlot].assign(caption); }
+
 }  // namespace trelvani

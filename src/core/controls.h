@@ -45,8 +45,9 @@ public:
     MemoryControls();
 
     std::string Text(Box box) const override { return texts_[Slot(box)]; }
-    void SetText(Box box, std::string_view text) override { texts_[Slot(box)].assign(text); }
-    void SetMensajes(std::string_view caption) override { texts_[kMensajesSlot].assign(caption); }
+    // Out of line: inlined, GCC 12 warns of an overlap in the copy that cannot happen.
+    void SetText(Box box, std::string_view text) override;
+    void SetMensajes(std::string_view caption) override;
     // Exchanges a text with `text`; nothing is copied, so neither can fail.
     void SwapText(Box box, std::string& text) noexcept { texts_[Slot(box)].swap(text); }
     void SwapMensajes(std::string& caption) noexcept { texts_[kMensajesSlot].swap(caption); }
