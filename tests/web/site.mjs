@@ -76,6 +76,11 @@ try {
   await lostPage.waitForFunction(() => document.getElementById("ErroresEjercicios").textContent !== "", { timeout: 20000 });
   check((await lostPage.$eval("#ErroresEjercicios", (e) => e.textContent)).startsWith("No se pudo cargar"),
     "a module that could not be fetched was not reported");
+  // The history's exports wait for the module too, and say so where it never came.
+  await lostPage.evaluate(() => document.getElementById("copiar-historial-texto").click());
+  await lostPage.waitForFunction(() => document.getElementById("historial-aviso").textContent !== "", { timeout: 20000 });
+  check((await lostPage.$eval("#historial-aviso", (e) => e.textContent)).startsWith("No se pudo cargar"),
+    "a history export without its module was not reported");
   await lost.close();
 
   await page.goto(address);

@@ -170,9 +170,7 @@ Measure GradedMean(const TrapezoidalNumber& z) {
 }
 
 bool ReadAlpha(std::string_view typed, double& alpha) {
-    // Trimmed in place: a call to TrimBlanks would cost the page's core bytes.
-    while (!typed.empty() && IsBlankChar(typed.front())) typed.remove_prefix(1);
-    while (!typed.empty() && IsBlankChar(typed.back())) typed.remove_suffix(1);
+    typed = TrimBlanks(typed);
     if (typed.empty() || typed.size() > 64) return false;
     std::string text(typed);
     std::replace(text.begin(), text.end(), ',', '.');

@@ -263,8 +263,9 @@
     fromText();
   }
 
-  byId("UsarHistorial").addEventListener("click", () => {
-    const exercises = sections.historyWritten(sections.FORMAT.exercises);
+  byId("UsarHistorial").addEventListener("click", async () => {
+    const exercises = await sections.historyWritten(sections.FORMAT.exercises, messages);
+    if (exercises === null) return;
     if (exercises === "") {
       messages.textContent = sections.data.texts.historyWithoutOperands;
       return;

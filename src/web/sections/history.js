@@ -23,9 +23,11 @@
     rows.appendChild(added);
   }
 
-  document.getElementById("exportar-csv").addEventListener("click", () => {
+  document.getElementById("exportar-csv").addEventListener("click", async () => {
+    const csv = await historyWritten(FORMAT.csv, notice);
+    if (csv === null) return;
     const link = document.createElement("a");
-    link.href = URL.createObjectURL(new Blob([historyWritten(FORMAT.csv)], { type: "text/csv;charset=utf-8" }));
+    link.href = URL.createObjectURL(new Blob([csv], { type: "text/csv;charset=utf-8" }));
     link.download = "trelvani-historial.csv";
     link.click();
     setTimeout(() => URL.revokeObjectURL(link.href), 0);
@@ -33,7 +35,10 @@
   });
   for (const [id, format] of [["copiar-historial-texto", FORMAT.text], ["copiar-historial-markdown", FORMAT.markdown],
     ["copiar-historial-latex", FORMAT.latex]]) {
-    document.getElementById(id).addEventListener("click", () => copy(historyWritten(format), notice, fallback));
+    document.getElementById(id).addEventListener("click", async () => {
+      const text = await historyWritten(format, notice);
+      if (text !== null) copy(text, notice, fallback);
+    });
   }
   document.getElementById("borrar-historial").addEventListener("click", () => {
     page.core._trelvani_history_clear();

@@ -36,7 +36,11 @@
   // Runs the study module's `name`: see page.call.
   const write = (name, inputs, ...numbers) => page.call(study, name, inputs, ...numbers);
   const coreBytes = (name, inputs = []) => page.callForBytes(page.core, name, inputs);
-  const historyWritten = (format) => write("history_copy", [coreBytes("trelvani_history_bytes")], format);
+  // The history's buttons work before anything is drawn: they wait for the
+  // module, and where it could not be loaded `notice` says so (null).
+  const historyWritten = (format, notice) => studyModule().then(
+    () => write("history_copy", [coreBytes("trelvani_history_bytes")], format),
+    () => { notice.textContent = data.texts.documentsUnloaded; return null; });
   // The α-cuts of the last click, at the table's levels and at `alpha` as typed.
   const cutsWritten = (name, alpha, ...numbers) => write(name, [coreBytes("trelvani_cut_bytes", [alpha])], ...numbers);
 
