@@ -280,7 +280,14 @@ function phoneChecks() {
   });
   doc.getElementById("Multiplicacion").click();
   const controls = [...doc.querySelectorAll("#Trelvani_Fuzzy input, #Trelvani_Fuzzy button")];
-  return new Promise((resolve) => setTimeout(resolve, 300)).then(() => ({
+  // The cuts are drawn once the study module is compiled, which a slow
+  // engine on a busy machine may take seconds to do.
+  const deadline = performance.now() + 15000;
+  const drawn = () => new Promise((resolve) => (function poll() {
+    if (doc.querySelectorAll("#cortes-filas tr").length > 0 || performance.now() > deadline) return resolve();
+    setTimeout(poll, 50);
+  })());
+  return drawn().then(() => ({
     viewport: doc.defaultView.innerWidth, width: doc.documentElement.clientWidth,
     scrollWidth: doc.documentElement.scrollWidth, cutRows: doc.querySelectorAll("#cortes-filas tr").length,
     short: controls.filter((c) => c.getBoundingClientRect().height < 44).map((c) => c.id),
